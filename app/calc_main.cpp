@@ -1,0 +1,86 @@
+// zirev1-calc: the triangle calculation without the window.
+
+#include "arithmetic_fault.h"
+#include "batch_driver.h"
+#include "calculate_from_texts.h"
+#include "decimal_separator.h"
+#include "output_sink.h"
+
+#include <csignal>
+#include <cstdio>
+#include <string_view>
+#include <unistd.h>
+
+namespace {
+
+constexpr int EXIT_NO_SOLUTION = 1;
+constexpr int EXIT_FAULT = 2;
+constexpr int EXIT_USAGE = 64; // EX_USAGE
+
+constexpr std::string_view USAGE =
+    "Uso: zirev1-calc A B C\n"
+    "     zirev1-calc < triangoli.tsv\n"
+    "\n"
+    "Risolve un triangolo qualunque dai tre lati a, b, c (formule di Briggs e di Erone).\n"
+    "\n"
+    "Con tre argomenti, i lati come testi dei campi (anche vuoti o che iniziano con \"-\"):\n"
+    "stampa dodici righe: gradi, primi e secondi di alfa, beta e gamma, poi altezza h su a,\n"
+    "superficie e perimetro. Esce con 0; con 1 se i lati non formano un triangolo (nulla\n"
+    "stampato); con 2 su errore aritmetico (\"Overflow\" o \"Divisione per zero\" su stderr).\n"
+    "\n"
+    "Senza argomenti legge lo standard input: ogni riga, tre testi separati da tabulazioni;\n"
+    "per ogni riga una riga: i dodici testi separati da tabulazioni, una riga vuota se non c'e'\n"
+    "soluzione, o il nome dell'errore. Le righe oltre 1 MiB ricevono \"Riga troppo lunga\".\n"
+    "\n"
+    "I lati si leggono sempre con il punto decimale; le misure usano il separatore decimale\n"
+    "della lingua dell'utente (LC_ALL, LC_NUMERIC, LANG).\n"
+    "\n"
+    "Opzioni (solo come unico argomento):\n"
+    "  --help     questo aiuto\n"
+    "  --version  la versione\n";
+
+int writeOut(std::string_view text) {
+    zirev1::OutputSink out(STDOUT_FILENO);
+    out.write(text);
+    return out.flush() || out.closed() ? 0 : 74;
+}
+
+int calculateOne(const char* a, const char* b, const char* c) {
+    try {
+        const auto result = zirev1::calculateFromTexts(a, b, c, zirev1::userDecimalSeparator());
+        if (!result) {
+            return EXIT_NO_SOLUTION;
+        }
+        zirev1::OutputSink out(STDOUT_FILENO);
+        for (const auto& text : result->texts) {
+            out.write(text);
+            out.put('\n');
+        }
+        return out.flush() || out.closed() ? 0 : 74;
+    } catch (const zirev1::ArithmeticFault& fault) {
+        std::fprintf(stderr, "%s\n", fault.what());
+        return EXIT_FAULT;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A closed output pipe is seen as EPIPE and ends the output quietly.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    if (argc == 1) {
+        return zirev1::runBatch(STDIN_FILENO, STDOUT_FILENO, zirev1::userDecimalSeparator());
+    }
+    if (argc == 4) {
+        return calculateOne(argv[1], argv[2], argv[3]);
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        return writeOut(USAGE);
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        return writeOut("zirev1-calc " ZIREV1_VERSION "\n");
+    }
+    std::fputs(USAGE.data(), stderr);
+    return EXIT_USAGE;
+}

@@ -1,0 +1,199 @@
+// Runs the built zirev1-calc as a user would, through a shell, and checks what it prints.
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct CalcRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string quoted(const std::string& word) {
+    std::string result = "'";
+    for (const char ch : word) {
+        result += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    }
+    return result + "'";
+}
+
+// Runs "env... zirev1-calc args..." with the given input; locale "C" unless told otherwise.
+CalcRun runCalc(const std::string& args, const std::string& input = "",
+                const std::string& locale = "C") {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("zirev1-calc-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "in", std::ios::binary) << input;
+    const std::string command = "LC_ALL=" + locale + " " + ZIREV1_CALC_PATH + " " + args + " < " +
+                                quoted(dir / "in") + " > " + quoted(dir / "out") + " 2> " +
+                                quoted(dir / "err");
+    CalcRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(dir / "out");
+    run.err = readFile(dir / "err");
+    std::filesystem::remove_all(dir);
+    return run;
+}
+
+bool localeInstalled(const char* name) {
+    const bool ok = std::setlocale(LC_ALL, name) != nullptr;
+    std::setlocale(LC_ALL, "C");
+    return ok;
+}
+
+const std::string RESULT_345 = "36\n52\n12\n53\n7\n48\n89\n59\n60\n4.\n6.\n12.\n";
+
+TEST(ZirevCalcArguments, SolvesThreeSides) {
+    const CalcRun run = runCalc("3 4 5");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, RESULT_345);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(ZirevCalcArguments, NoSolutionPrintsNothing) {
+    for (const char* args : {"1 2 3", "3 0 4", "'' '' ''", "-1 -- x", "3 4 9"}) {
+        const CalcRun run = runCalc(args);
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_EQ(run.err, "") << args;
+    }
+}
+
+TEST(ZirevCalcArguments, FaultsAreNamedOnStandardError) {
+    const std::string e78 = "1" + std::string(78, '0');
+    const std::string e170 = "0." + std::string(169, '0') + "1";
+    struct {
+        std::string args;
+        std::string message;
+    } cases[] = {{e78 + " " + e78 + " " + e78, "Overflow\n"},
+                 {std::string(400, '9') + " 0 4", "Overflow\n"},
+                 {e170 + " " + e170 + " " + e170, "Divisione per zero\n"}};
+    for (const auto& c : cases) {
+        const CalcRun run = runCalc(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.message);
+    }
+}
+
+TEST(ZirevCalcArguments, OptionsOnlyAsTheSoleArgument) {
+    const CalcRun help = runCalc("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Uso: zirev1-calc A B C"), std::string::npos);
+    const CalcRun version = runCalc("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("zirev1-calc ") + ZIREV1_VERSION + "\n");
+    // With three arguments, "--help" is a field text like any other.
+    EXPECT_EQ(runCalc("--help 4 5").status, 1);
+}
+
+TEST(ZirevCalcArguments, WrongNumberOfArgumentsIsAUsageError) {
+    for (const char* args : {"3", "3 4", "3 4 5 6", "--bogus"}) {
+        const CalcRun run = runCalc(args);
+        EXPECT_EQ(run.status, 64) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_NE(run.err.find("Uso:"), std::string::npos) << args;
+    }
+}
+
+TEST(ZirevCalcLocale, MeasuresFollowTheCommaLocale) {
+    if (!localeInstalled("it_IT.UTF-8")) {
+        GTEST_SKIP() << "it_IT.UTF-8 is not installed";
+    }
+    const CalcRun run = runCalc("2 3 4", "", "it_IT.UTF-8");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "28\n57\n18\n46\n34\n3\n104\n28\n39\n2,904738\n2,904738\n9,\n");
+    // Sides are still read with the point.
+    EXPECT_EQ(runCalc("3.0 4 5", "", "it_IT.UTF-8").out,
+              "36\n52\n12\n53\n7\n48\n89\n59\n60\n4,\n6,\n12,\n");
+}
+
+TEST(ZirevCalcLocale, UnknownLocaleFallsBackToThePoint) {
+    EXPECT_EQ(runCalc("3 4 5", "", "xx_YY.UTF-8").out, RESULT_345);
+}
+
+const std::string LINE_345 = "36\t52\t12\t53\t7\t48\t89\t59\t60\t4.\t6.\t12.\n";
+const std::string LINE_111 = "59\t59\t60\t59\t59\t60\t59\t59\t60\t0.866025\t0.433013\t3.\n";
+
+TEST(ZirevCalcBatch, OneOutputLinePerInputLine) {
+    // "1e78" is 1: exponents are not read.
+    const CalcRun run = runCalc("", "3\t4\t5\n1\t2\t3\n\n1e78\t1e78\t1e78\n" +
+                                        std::string(400, '9') + "\t4\t5\n3\t4\n3\t0\t4\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, LINE_345 + "\n\n" + LINE_111 + "Overflow\n\n\n");
+}
+
+TEST(ZirevCalcBatch, ThirdFieldTakesTheRestOfTheLine) {
+    // Tabs inside a field are ignored like blanks: "5\t0" reads as 50, no triangle with 3 and 4.
+    EXPECT_EQ(runCalc("", "3\t4\t5\t0\n").out, "\n");
+    EXPECT_EQ(runCalc("", "3\t4\t\t5\n").out, LINE_345);
+}
+
+TEST(ZirevCalcBatch, LineEnds) {
+    EXPECT_EQ(runCalc("", "3\t4\t5").out, LINE_345);                           // no final newline
+    EXPECT_EQ(runCalc("", "3\t4\t5\r\n3\t4\t5\r\n").out, LINE_345 + LINE_345); // CRLF
+    EXPECT_EQ(runCalc("", "").out, "");
+}
+
+TEST(ZirevCalcBatch, DivisionByZeroLine) {
+    const std::string e170 = "0." + std::string(169, '0') + "1";
+    EXPECT_EQ(runCalc("", e170 + "\t" + e170 + "\t" + e170 + "\n").out, "Divisione per zero\n");
+}
+
+TEST(ZirevCalcBatch, OverlongLineIsAnsweredAndTheNextGoesOn) {
+    const std::string longLine(3 << 20, '1');
+    const CalcRun run = runCalc("", "3\t4\t5\n" + longLine + "\n3\t4\t5\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, LINE_345 + "Riga troppo lunga\n" + LINE_345);
+}
+
+TEST(ZirevCalcBatch, NulBytesAndInvalidUtf8AreJustText) {
+    const std::string input = std::string("3\t4\t5\0"
+                                          "9\n\xff\xfe\t4\t5\n",
+                                          15);
+    EXPECT_EQ(runCalc("", input).out, LINE_345 + "\n");
+}
+
+TEST(ZirevCalcBatch, CommaLocale) {
+    if (!localeInstalled("it_IT.UTF-8")) {
+        GTEST_SKIP() << "it_IT.UTF-8 is not installed";
+    }
+    EXPECT_EQ(runCalc("", "3\t4\t5\n", "it_IT.UTF-8").out,
+              "36\t52\t12\t53\t7\t48\t89\t59\t60\t4,\t6,\t12,\n");
+}
+
+TEST(ZirevCalcBatch, ClosedOutputPipeEndsQuietly) {
+    const std::string command =
+        std::string("yes '3\t4\t5' | head -c 50000000 | ") + ZIREV1_CALC_PATH + " | head -n 1";
+    // The status of zirev1-calc itself; yes and head -c die of SIGPIPE as usual.
+    const std::string script = command + "; echo status=${PIPESTATUS[2]}";
+    FILE* pipe = ::popen(("bash -c " + quoted(script)).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) {
+        output += buffer;
+    }
+    ::pclose(pipe);
+    EXPECT_EQ(output, LINE_345 + "status=0\n");
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "format_measure.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace zirev1 {
+namespace {
+
+constexpr std::uint64_t MILLION = 1'000'000;
+
+// A magnitude split into its whole part and its fraction rounded to millionths, exactly.
+struct Rounded {
+    std::uint64_t whole = 0;
+    std::uint64_t millionths = 0;
+};
+
+// The fraction f = F / 2^k is exact in binary, so F * 10^6 / 2^k is computed in 128-bit integers
+// and rounded by its remainder: half or more rounds up, which makes an exact tie (0.0078125 is
+// 1/128) round away from zero and a near-tie go by the side of the tie it really lies on.
+// Requires 2^-21 <= magnitude < 2^64: below, everything rounds to 0; above, there is no fraction.
+Rounded roundToMillionths(double magnitude) {
+    Rounded r;
+    const double whole = std::floor(magnitude);
+    r.whole = static_cast<std::uint64_t>(whole);
+    const double fraction = magnitude - whole; // exact
+    if (fraction == 0) {
+        return r;
+    }
+    int exponent = 0;
+    const double mantissa = std::frexp(fraction, &exponent); // fraction = mantissa * 2^exponent
+    const auto significand = static_cast<unsigned __int128>(std::ldexp(mantissa, 53));
+    const int shift = 53 - exponent; // 53..125: the fraction is at least 2^-73
+    const unsigned __int128 scaled = significand * MILLION;
+    const unsigned __int128 remainder = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
+    r.millionths = static_cast<std::uint64_t>(scaled >> shift);
+    if (remainder >= static_cast<unsigned __int128>(1) << (shift - 1)) {
+        ++r.millionths;
+    }
+    if (r.millionths == MILLION) {
+        r.millionths = 0;
+        ++r.whole; // cannot wrap: a value with a fraction is below 2^53
+    }
+    return r;
+}
+
+} // namespace
+
+std::string formatMeasure(double value, std::string_view decimalSeparator) {
+    const double magnitude = std::fabs(value);
+    // 309 integer digits and room to spare.
+    std::array<char, 330> buffer;
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+
+    if (!std::isfinite(magnitude)) {
+        return std::string(first, std::to_chars(first, last, value).ptr); // never a measure
+    }
+    Rounded rounded;
+    std::string_view integerDigits;
+    if (magnitude >= 0x1p64) {
+        // No fraction up here; fixed notation writes every digit of the double exactly.
+        integerDigits = {first,
+                         std::to_chars(first, last, magnitude, std::chars_format::fixed, 0).ptr};
+    } else {
+        if (magnitude >= 0x1p-21) { // below 2^-21 (< 0.0000005) everything rounds to 0
+            rounded = roundToMillionths(magnitude);
+        }
+        integerDigits = {first, std::to_chars(first, last, rounded.whole).ptr};
+    }
+
+    std::string text;
+    text.reserve(integerDigits.size() + decimalSeparator.size() + 8);
+    if (std::signbit(value) &&
+        (rounded.whole != 0 || rounded.millionths != 0 || magnitude >= 0x1p64)) {
+        text += '-'; // never "-0."
+    }
+    text += integerDigits;
+    text += decimalSeparator;
+    if (rounded.millionths != 0) {
+        std::array<char, 6> decimals;
+        std::uint64_t rest = rounded.millionths;
+        for (auto it = decimals.rbegin(); it != decimals.rend(); ++it) {
+            *it = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        }
+        std::size_t kept = decimals.size();
+        while (decimals[kept - 1] == '0') {
+            --kept;
+        }
+        text.append(decimals.data(), kept);
+    }
+    return text;
+}
+
+} // namespace zirev1

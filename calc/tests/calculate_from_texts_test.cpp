@@ -1,0 +1,63 @@
+#include "arithmetic_fault.h"
+#include "calculate_from_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zirev1 {
+namespace {
+
+const std::string overflowText(400, '9');
+
+TEST(CalculateFromTexts, SolvesFieldTexts) {
+    const auto result = calculateFromTexts("3", "4", "5", ".");
+    ASSERT_TRUE(result);
+    const ResultTexts expected{
+        {"36", "52", "12", "53", "7", "48", "89", "59", "60", "4.", "6.", "12."}};
+    EXPECT_EQ(*result, expected);
+}
+
+TEST(CalculateFromTexts, CommaEndsAPastedNumber) {
+    EXPECT_EQ(calculateFromTexts("2,5", "3", "4", "."), calculateFromTexts("2", "3", "4", "."));
+}
+
+TEST(CalculateFromTexts, NothingChangesForInvalidSides) {
+    EXPECT_FALSE(calculateFromTexts("", "", "", "."));
+    EXPECT_FALSE(calculateFromTexts("3", "0", "4", "."));
+    EXPECT_FALSE(calculateFromTexts("3", "4", "9", "."));
+    EXPECT_FALSE(calculateFromTexts("-3", "4", "5", "."));
+    EXPECT_FALSE(calculateFromTexts("3", "-", "5", ".")); // "-" reads as 0
+}
+
+TEST(CalculateFromTexts, ThirdFieldIsNotReadWhenBIsZero) {
+    EXPECT_FALSE(calculateFromTexts("3", "0", overflowText, "."));
+    EXPECT_FALSE(calculateFromTexts("3", "", overflowText, "."));
+}
+
+TEST(CalculateFromTexts, FieldsAreReadInOrder) {
+    // a's overflow is reported even though b = 0 would have stopped the command.
+    EXPECT_THROW(calculateFromTexts(overflowText, "0", "4", "."), ArithmeticFault);
+    EXPECT_THROW(calculateFromTexts("3", overflowText, "4", "."), ArithmeticFault);
+    EXPECT_THROW(calculateFromTexts("3", "4", overflowText, "."), ArithmeticFault);
+}
+
+TEST(CalculateFromTexts, FaultsOfTheSolutionPassThrough) {
+    const std::string e78 = "1" + std::string(78, '0');
+    const std::string e170 = "0." + std::string(169, '0') + "1";
+    try {
+        calculateFromTexts(e78, e78, e78, ".");
+        FAIL();
+    } catch (const ArithmeticFault& fault) {
+        EXPECT_EQ(fault.kind(), FaultKind::Overflow);
+    }
+    try {
+        calculateFromTexts(e170, e170, e170, ".");
+        FAIL();
+    } catch (const ArithmeticFault& fault) {
+        EXPECT_EQ(fault.kind(), FaultKind::DivisionByZero);
+    }
+}
+
+} // namespace
+} // namespace zirev1
