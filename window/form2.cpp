@@ -1,0 +1,273 @@
+#include "form2.h"
+
+#include "arithmetic_fault.h"
+#include "calculate_from_texts.h"
+#include "caption_label.h"
+#include "fonts.h"
+#include "side_key_filter.h"
+#include "twips.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <optional>
+
+namespace zirev1 {
+namespace {
+
+const QColor BLUE(0, 0, 255);
+
+// Captions fixed at start. All are autosized, so the width and height only say where the
+// caption first stood; the caption's own size wins.
+struct StaticLabel {
+    const char* name;
+    const char* caption; // UTF-8
+    int left, top, width, height;
+    qreal pointSize;
+    bool blue;
+};
+
+constexpr StaticLabel STATIC_LABELS[] = {
+    {"Label1", "Sui triangoli qualunque", 1200, 360, 12660, 1170, 48, true},
+    {"Label24", "Soluzioni con precisioni angolari di 1''", 1440, 1800, 8595, 555, 24, true},
+    {"Label4", "Elementi dati: 3 lati ", 240, 2400, 2745, 360, DEFAULT_POINT_SIZE, false},
+    {"Label8", "lati", 2280, 3600, 405, 360, DEFAULT_POINT_SIZE, false},
+    {"Label3", "a", 3240, 4320, 180, 360, DEFAULT_POINT_SIZE, true},
+    {"Label6", "b", 3240, 5040, 195, 360, DEFAULT_POINT_SIZE, true},
+    {"Label10", "c", 3240, 5760, 165, 345, 14.25, true},
+    {"Label5", "Sup.=", 9240, 4440, 840, 360, DEFAULT_POINT_SIZE, false},
+    {"Label16", "h =", 9255, 5040, 465, 360, DEFAULT_POINT_SIZE, false},
+    {"Label28", "2 p =", 9240, 5520, 720, 360, DEFAULT_POINT_SIZE, false},
+    {"Label21", "    Gradi             Primi            Secondi", 9360, 6720, 3705, 240, 9.75,
+     false},
+    {"Label17", "α =", 9000, 7200, 465, 345, 14.25, false},
+    {"Label25", "β =", 9000, 7800, 435, 345, 14.25, false},
+    {"Label9", "γ =", 9000, 8400, 390, 345, 14.25, false},
+    {"Label29", "KWZ 2017", 12960, 10200, 1020, 240, 9.75, false},
+};
+
+// The result labels in the order their texts are written.
+struct ResultLabel {
+    const char* name;
+    const char* description; // what a screen reader says the value is
+    int left, top, width, height;
+    bool autoSize;
+};
+
+constexpr ResultLabel RESULT_LABELS[] = {
+    {"Label18", "α, gradi", 9720, 7200, 105, 360, true},
+    {"Label19", "α, primi", 11100, 7200, 105, 360, true},
+    {"Label20", "α, secondi", 12480, 7200, 1110, 360, false},
+    {"Label22", "β, gradi", 9720, 7800, 105, 360, true},
+    {"Label23", "β, primi", 11100, 7800, 105, 360, true},
+    {"Label26", "β, secondi", 12480, 7800, 1110, 360, false},
+    {"Label12", "γ, gradi", 9720, 8400, 1110, 360, false},
+    {"Label13", "γ, primi", 11100, 8400, 1110, 360, false},
+    {"Label14", "γ, secondi", 12480, 8400, 1110, 360, false},
+    {"Label7", "Altezza h su a", 9840, 5040, 105, 360, true},
+    {"Label11", "Superficie", 10200, 4440, 105, 360, true},
+    {"Label15", "Perimetro", 10680, 5520, 105, 360, true},
+};
+
+void showFaultBox(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, QStringLiteral("zirev1."), message);
+}
+
+// The character code a key event types, or nothing for keys that type no character (arrows,
+// Delete, Home, Tab between controls). Ctrl with a letter types its control character (Ctrl+C
+// is 3) even where the platform sends no text for it.
+std::optional<QString> typedText(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
+    }
+    if (!key.text().isEmpty()) {
+        return key.text();
+    }
+    if ((key.modifiers() & Qt::ControlModifier) && key.key() >= Qt::Key_A &&
+        key.key() <= Qt::Key_Z) {
+        return QString(QChar(key.key() - Qt::Key_A + 1));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("zirev1."));
+    setFont(windowFont(DEFAULT_POINT_SIZE));
+    // The restored size; the window opens maximized to show every control.
+    resize(twipsToPixels(4680), twipsToPixels(3195));
+
+    createStaticLabels();
+    createSideFields();
+
+    Command1 = new QPushButton(QStringLiteral("Calcolo"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(10080, 3360, 2055, 495));
+    Command1->setAutoDefault(false); // Enter never presses it; Space on it does
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    createResultLabels();
+
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text4);
+    Command1->setFocus();
+}
+
+void Form2::setFaultReporter(FaultReporter reporter) {
+    m_reportFault = std::move(reporter);
+}
+
+void Form2::createStaticLabels() {
+    for (const StaticLabel& spec : STATIC_LABELS) {
+        auto* label =
+            new CaptionLabel(twipsRect(spec.left, spec.top, spec.width, spec.height), true, this);
+        label->setObjectName(QLatin1String(spec.name));
+        label->setFont(windowFont(spec.pointSize));
+        label->setCaption(QString::fromUtf8(spec.caption));
+        if (spec.blue) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, BLUE);
+            label->setPalette(palette);
+        }
+    }
+}
+
+QLineEdit* Form2::createSideField(const char* name, const QString& accessibleName, int top) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(accessibleName);
+    field->setGeometry(twipsRect(1920, top, 1215, 495));
+    field->setFont(windowFont(12));
+    field->installEventFilter(this);
+    return field;
+}
+
+void Form2::createSideFields() {
+    Text1 = createSideField("Text1", QStringLiteral("Lato a"), 4200);
+    Text2 = createSideField("Text2", QStringLiteral("Lato b"), 4920);
+    Text4 = createSideField("Text4", QStringLiteral("Lato c"), 5640);
+}
+
+void Form2::createResultLabels() {
+    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
+        const ResultLabel& spec = RESULT_LABELS[i];
+        auto* label = new CaptionLabel(twipsRect(spec.left, spec.top, spec.width, spec.height),
+                                       spec.autoSize, this);
+        label->setObjectName(QLatin1String(spec.name));
+        label->setCaption(QString());
+        label->setAccessibleDescription(QString::fromUtf8(spec.description));
+        m_resultLabels[i] = label;
+    }
+}
+
+void Form2::Command1_Click() {
+    try {
+        const auto results =
+            calculateFromTexts(Text1->text().toStdString(), Text2->text().toStdString(),
+                               Text4->text().toStdString(), QLocale().decimalPoint().toStdString());
+        if (!results) {
+            return;
+        }
+        for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
+            m_resultLabels[i]->setCaption(QString::fromStdString(results->texts[i]));
+        }
+    } catch (const ArithmeticFault& fault) {
+        m_reportFault(this, QString::fromUtf8(fault.what()));
+    }
+}
+
+void Form2::text1_KeyPress(std::int16_t& keyAscii) {
+    if (!isSideKeyAllowed(keyAscii)) {
+        keyAscii = 0;
+    }
+}
+
+void Form2::text2_KeyPress(std::int16_t& keyAscii) {
+    if (!isSideKeyAllowed(keyAscii)) {
+        keyAscii = 0;
+    }
+}
+
+void Form2::text4_KeyPress(std::int16_t& keyAscii) {
+    if (!isSideKeyAllowed(keyAscii)) {
+        keyAscii = 0;
+    }
+}
+
+Form2::KeyPressHandler Form2::keyPressHandlerFor(const QObject* field) const {
+    if (field == Text1) {
+        return &Form2::text1_KeyPress;
+    }
+    if (field == Text2) {
+        return &Form2::text2_KeyPress;
+    }
+    if (field == Text4) {
+        return &Form2::text4_KeyPress;
+    }
+    return nullptr;
+}
+
+QString Form2::acceptedCharacters(const QString& typed, KeyPressHandler handler) {
+    QString accepted;
+    for (const QChar ch : typed) {
+        auto keyAscii = static_cast<std::int16_t>(ch.unicode());
+        (this->*handler)(keyAscii);
+        if (keyAscii != 0) {
+            accepted += QChar(static_cast<char16_t>(keyAscii));
+        }
+    }
+    return accepted;
+}
+
+// Each character typed into a side field passes its field's handler before the field sees it,
+// whether it comes from a key or is committed by an input method.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    const KeyPressHandler handler = keyPressHandlerFor(watched);
+    if (handler == nullptr) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* field = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::KeyPress) {
+        const auto typed = typedText(*static_cast<QKeyEvent*>(event));
+        if (!typed) {
+            return false;
+        }
+        const QString accepted = acceptedCharacters(*typed, handler);
+        if (accepted == *typed) {
+            return false; // the field handles it as usual, backspace included
+        }
+        if (!accepted.isEmpty()) {
+            field->insert(accepted);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString accepted = acceptedCharacters(input->commitString(), handler);
+        if (accepted == input->commitString()) {
+            return false;
+        }
+        QInputMethodEvent filtered(input->preeditString(), input->attributes());
+        filtered.setCommitString(accepted, input->replacementStart(), input->replacementLength());
+        field->removeEventFilter(this);
+        QCoreApplication::sendEvent(field, &filtered);
+        field->installEventFilter(this);
+        return true;
+    }
+    return false;
+}
+
+} // namespace zirev1

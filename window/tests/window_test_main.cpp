@@ -1,0 +1,32 @@
+// Runs the window test classes; the first argument, when given, names the one to run and the
+// rest go to it as Qt Test arguments.
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+std::unique_ptr<QObject> makeForm2Test();
+std::unique_ptr<QObject> makeKeyFilterTest();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const int testArgc = argc > 1 ? argc - 1 : 1;
+    char** testArgv = argc > 1 ? argv + 1 : argv;
+
+    int failures = 0;
+    const std::pair<const char*, std::unique_ptr<QObject> (*)()> suites[] = {
+        {"Form2Test", makeForm2Test}, {"KeyFilterTest", makeKeyFilterTest}};
+    for (const auto& [name, make] : suites) {
+        if (only.isEmpty() || only == QLatin1String(name)) {
+            const auto suite = make();
+            failures += QTest::qExec(suite.get(), only.isEmpty() ? 1 : testArgc,
+                                     only.isEmpty() ? argv : testArgv);
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

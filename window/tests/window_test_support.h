@@ -1,0 +1,68 @@
+#pragma once
+
+#include "form2.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+namespace zirev1::testing {
+
+// A shown, active Form2 whose fault reports are collected instead of shown in a box.
+struct ShownForm {
+    std::unique_ptr<Form2> form = std::make_unique<Form2>();
+    QStringList faults;
+
+    ShownForm() {
+        form->setFaultReporter([this](QWidget*, const QString& message) { faults << message; });
+        form->showMaximized();
+        QApplication::setActiveWindow(form.get());
+        if (!QTest::qWaitForWindowActive(form.get())) {
+            qFatal("the window did not become active");
+        }
+    }
+
+    template <typename T = QWidget> T* child(const char* name) const {
+        auto* widget = form->findChild<T*>(QLatin1String(name));
+        if (widget == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+    QLineEdit* field(const char* name) const { return child<QLineEdit>(name); }
+    QString caption(const char* name) const { return child<QLabel>(name)->text(); }
+
+    void type(const char* fieldName, const QString& text) const {
+        QLineEdit* edit = field(fieldName);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        for (const QChar ch : text) {
+            if (ch.unicode() < 128) {
+                QTest::keyClick(edit, ch.toLatin1());
+            } else { // a key of another keyboard: its character, no Qt key code
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch),
+                                    Qt::NoModifier);
+            }
+        }
+    }
+    void clickCalcolo() const { QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton); }
+};
+
+// The result labels in the order their texts are written.
+inline const char* const RESULT_LABEL_NAMES[] = {"Label18", "Label19", "Label20", "Label22",
+                                                 "Label23", "Label26", "Label12", "Label13",
+                                                 "Label14", "Label7",  "Label11", "Label15"};
+
+inline QStringList resultCaptions(const ShownForm& shown) {
+    QStringList captions;
+    for (const char* name : RESULT_LABEL_NAMES) {
+        captions << shown.caption(name);
+    }
+    return captions;
+}
+
+} // namespace zirev1::testing
