@@ -1,11 +1,14 @@
 #include "form2.h"
 
 #include "arithmetic_fault.h"
+#include "briggs_formulas.h"
 #include "calculate_from_texts.h"
 #include "caption_label.h"
 #include "fonts.h"
 #include "side_key_filter.h"
+#include "triangle_figure.h"
 #include "twips.h"
+#include "validity_conditions.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
@@ -119,6 +122,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     createResultLabels();
+    createPictures();
 
     setTabOrder(Command1, Text1);
     setTabOrder(Text1, Text2);
@@ -171,6 +175,16 @@ void Form2::createResultLabels() {
         label->setAccessibleDescription(QString::fromUtf8(spec.description));
         m_resultLabels[i] = label;
     }
+}
+
+// Created last, in this order, so that the formulas lie above the triangle figure (their heading
+// stays whole) and the validity conditions above the angle results, which show through it.
+void Form2::createPictures() {
+    const QRect image1 = twipsRect(4560, 3000, 4335, 4365);
+    const QRect image2 = twipsRect(360, 6840, 5550, 4020);
+    new TriangleFigure(image1.topLeft(), this);
+    new BriggsFormulas(image2.topLeft(), this);
+    new ValidityConditions(twipsRect(6360, 7560, 9645, 1635), this);
 }
 
 void Form2::Command1_Click() {

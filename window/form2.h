@@ -46,6 +46,7 @@ private:
     void createStaticLabels();
     void createSideFields();
     void createResultLabels();
+    void createPictures();
     QLineEdit* createSideField(const char* name, const QString& accessibleName, int top);
     KeyPressHandler keyPressHandlerFor(const QObject* field) const;
     QString acceptedCharacters(const QString& typed, KeyPressHandler handler);

@@ -8,10 +8,12 @@ import time
 import pyatspi
 
 PROGRAM, SCREENSHOT = sys.argv[1], sys.argv[2]
+SCALE = int(os.environ.get("QT_SCALE_FACTOR", "1"))
 
-# Where the controls are, in window pixels (twips / 15), and what the results must read.
-TEXT1, TEXT2, TEXT4 = (168, 296), (168, 344), (168, 392)
-COMMAND1 = (740, 240)
+# Where the controls are, in window pixels (twips / 15, times the scale), and what the results
+# must read.
+TEXT1, TEXT2, TEXT4 = ((168 * SCALE, y * SCALE) for y in (296, 344, 392))
+COMMAND1 = (740 * SCALE, 240 * SCALE)
 EXPECTED = {
     "α, gradi": "36", "α, primi": "52", "α, secondi": "12",
     "β, gradi": "53", "β, primi": "7", "β, secondi": "48",
@@ -68,7 +70,8 @@ def main():
             ["xdotool", "search", "--onlyvisible", "--name", r"^zirev1\.$"],
             capture_output=True, text=True).stdout.split())[0]
         width = wait_for("maximizing", lambda: (w := int(xdotool(
-            "getwindowgeometry", "--shell", window).split("WIDTH=")[1].split()[0])) >= 1200 and w)
+            "getwindowgeometry", "--shell", window).split("WIDTH=")[1].split()[0])) >= 1200 * SCALE
+            and w)
         print(f"window {window} maximized to width {width}")
 
         app = wait_for("zirev1 on the accessibility bus", find_application)

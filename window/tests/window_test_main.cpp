@@ -8,6 +8,7 @@
 
 std::unique_ptr<QObject> makeForm2Test();
 std::unique_ptr<QObject> makeKeyFilterTest();
+std::unique_ptr<QObject> makePicturesTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -20,7 +21,9 @@ int main(int argc, char** argv) {
 
     int failures = 0;
     const std::pair<const char*, std::unique_ptr<QObject> (*)()> suites[] = {
-        {"Form2Test", makeForm2Test}, {"KeyFilterTest", makeKeyFilterTest}};
+        {"Form2Test", makeForm2Test},
+        {"KeyFilterTest", makeKeyFilterTest},
+        {"PicturesTest", makePicturesTest}};
     for (const auto& [name, make] : suites) {
         if (only.isEmpty() || only == QLatin1String(name)) {
             const auto suite = make();
