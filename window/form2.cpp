@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <limits>
 #include <optional>
 
 namespace zirev1 {
@@ -155,6 +156,7 @@ QLineEdit* Form2::createSideField(const char* name, const QString& accessibleNam
     field->setAccessibleName(accessibleName);
     field->setGeometry(twipsRect(1920, top, 1215, 495));
     field->setFont(windowFont(12));
+    field->setMaxLength(std::numeric_limits<int>::max()); // no limit: a paste is never cut short
     field->installEventFilter(this);
     return field;
 }
@@ -234,12 +236,15 @@ Form2::KeyPressHandler Form2::keyPressHandlerFor(const QObject* field) const {
     return nullptr;
 }
 
+// The characters of a typed or committed text that the field's handler lets through. Backspace
+// passes the handler as the key that deletes; inside a text to insert it would be a stray control
+// character, so it is kept only when it is the whole keystroke.
 QString Form2::acceptedCharacters(const QString& typed, KeyPressHandler handler) {
     QString accepted;
     for (const QChar ch : typed) {
         auto keyAscii = static_cast<std::int16_t>(ch.unicode());
         (this->*handler)(keyAscii);
-        if (keyAscii != 0) {
+        if (keyAscii != 0 && (keyAscii != '\b' || typed.size() == 1)) {
             accepted += QChar(static_cast<char16_t>(keyAscii));
         }
     }
@@ -270,8 +275,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::InputMethod) {
         auto* input = static_cast<QInputMethodEvent*>(event);
-        const QString accepted = acceptedCharacters(input->commitString(), handler);
-        if (accepted == input->commitString()) {
+        const QString& commit = input->commitString();
+        const QString accepted = commit.size() == 1 && commit.front() == QLatin1Char('\b')
+                                     ? QString()
+                                     : acceptedCharacters(commit, handler);
+        if (accepted == commit) {
             return false;
         }
         QInputMethodEvent filtered(input->preeditString(), input->attributes());

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -163,6 +164,26 @@ TEST(ZirevCalcBatch, OverlongLineIsAnsweredAndTheNextGoesOn) {
     const CalcRun run = runCalc("", "3\t4\t5\n" + longLine + "\n3\t4\t5\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, LINE_345 + "Riga troppo lunga\n" + LINE_345);
+}
+
+// A 100 MB line streams through in bounded memory: peak resident size of every process of the
+// pipeline stays far below the line's size.
+TEST(ZirevCalcBatch, HundredMegabyteLineInBoundedMemory) {
+    const std::string script = std::string("{ printf '3\\t4\\t5\\n'; head -c 100000000 /dev/zero | "
+                                           "tr '\\0' '7'; printf '\\n3\\t4\\t5'; } | ") +
+                               ZIREV1_CALC_PATH;
+    FILE* pipe = ::popen(("bash -c " + quoted(script)).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) {
+        output += buffer;
+    }
+    ASSERT_EQ(::pclose(pipe), 0);
+    EXPECT_EQ(output, LINE_345 + "Riga troppo lunga\n" + LINE_345);
+    rusage usage{};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(usage.ru_maxrss, 64 * 1024) << "KiB at the peak";
 }
 
 TEST(ZirevCalcBatch, NulBytesAndInvalidUtf8AreJustText) {

@@ -118,6 +118,11 @@ private Q_SLOTS:
                                                     << "12";
         QTest::newRow("Greek dropped") << QString::fromUtf8("αβ") << "";
         QTest::newRow("full-width digits dropped") << QString::fromUtf8("１２") << "";
+        // Found by fuzzing: a backspace inside a commit was inserted as a control character.
+        QTest::newRow("backspace inside a commit dropped") << "1\b2"
+                                                           << "12";
+        QTest::newRow("lone backspace commit inserts nothing") << "\b"
+                                                               << "";
     }
 
     // Characters committed by an input method pass the same filter as typed ones.

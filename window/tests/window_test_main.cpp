@@ -9,6 +9,7 @@
 std::unique_ptr<QObject> makeForm2Test();
 std::unique_ptr<QObject> makeKeyFilterTest();
 std::unique_ptr<QObject> makePicturesTest();
+std::unique_ptr<QObject> makeHostileInputTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
     const std::pair<const char*, std::unique_ptr<QObject> (*)()> suites[] = {
         {"Form2Test", makeForm2Test},
         {"KeyFilterTest", makeKeyFilterTest},
-        {"PicturesTest", makePicturesTest}};
+        {"PicturesTest", makePicturesTest},
+        {"HostileInputTest", makeHostileInputTest}};
     for (const auto& [name, make] : suites) {
         if (only.isEmpty() || only == QLatin1String(name)) {
             const auto suite = make();
