@@ -4,7 +4,9 @@ namespace zirev1 {
 
 QFont windowFont(qreal pointSize) {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
+    // DejaVu Sans holds every character the window shows, Greek included, so Qt need not
+    // look up fallback typefaces for it: that lookup is a large part of start-up.
+    font.setStyleHint(QFont::SansSerif, QFont::NoFontMerging);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Bold);
     return font;

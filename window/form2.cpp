@@ -43,16 +43,16 @@ constexpr StaticLabel STATIC_LABELS[] = {
     {"Label8", "lati", 2280, 3600, 405, 360, DEFAULT_POINT_SIZE, false},
     {"Label3", "a", 3240, 4320, 180, 360, DEFAULT_POINT_SIZE, true},
     {"Label6", "b", 3240, 5040, 195, 360, DEFAULT_POINT_SIZE, true},
-    {"Label10", "c", 3240, 5760, 165, 345, 14.25, true},
+    {"Label10", "c", 3240, 5760, 165, 345, GREEK_POINT_SIZE, true},
     {"Label5", "Sup.=", 9240, 4440, 840, 360, DEFAULT_POINT_SIZE, false},
     {"Label16", "h =", 9255, 5040, 465, 360, DEFAULT_POINT_SIZE, false},
     {"Label28", "2 p =", 9240, 5520, 720, 360, DEFAULT_POINT_SIZE, false},
-    {"Label21", "    Gradi             Primi            Secondi", 9360, 6720, 3705, 240, 9.75,
-     false},
-    {"Label17", "α =", 9000, 7200, 465, 345, 14.25, false},
-    {"Label25", "β =", 9000, 7800, 435, 345, 14.25, false},
-    {"Label9", "γ =", 9000, 8400, 390, 345, 14.25, false},
-    {"Label29", "KWZ 2017", 12960, 10200, 1020, 240, 9.75, false},
+    {"Label21", "    Gradi             Primi            Secondi", 9360, 6720, 3705, 240,
+     SMALL_POINT_SIZE, false},
+    {"Label17", "α =", 9000, 7200, 465, 345, GREEK_POINT_SIZE, false},
+    {"Label25", "β =", 9000, 7800, 435, 345, GREEK_POINT_SIZE, false},
+    {"Label9", "γ =", 9000, 8400, 390, 345, GREEK_POINT_SIZE, false},
+    {"Label29", "KWZ 2017", 12960, 10200, 1020, 240, SMALL_POINT_SIZE, false},
 };
 
 // The result labels in the order their texts are written.

@@ -67,13 +67,11 @@ void BriggsFormulas::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     painter.setPen(QPen(Qt::black, 1.3));
 
-    painter.setFont(windowFont(10.5));
+    painter.setFont(windowFont(SMALL_POINT_SIZE));
     painter.drawText(QRectF(0, 8, width(), 24), Qt::AlignHCenter | Qt::AlignTop,
                      QStringLiteral("Soluzione mediante le formule di Briggs"));
 
-    QFont formulaFont = windowFont(14);
-    formulaFont.setWeight(QFont::Normal);
-    painter.setFont(formulaFont);
+    painter.setFont(windowFont(GREEK_POINT_SIZE));
     qreal midY = 84;
     for (const Formula& formula : FORMULAS) {
         drawFormula(painter, formula, 24, midY);

@@ -67,12 +67,12 @@ void TriangleFigure::paintEvent(QPaintEvent*) {
     drawAngleArc(painter, BOTTOM_LEFT, BOTTOM_RIGHT, APEX, 38);
 
     painter.setPen(DARK_BLUE);
-    painter.setFont(windowFont(14));
+    painter.setFont(windowFont(DEFAULT_POINT_SIZE));
     drawLetter(painter, QPointF((BOTTOM_LEFT.x() + BOTTOM_RIGHT.x()) / 2, 264), "a");
     drawLetter(painter, QPointF(92, 120), "b");
     drawLetter(painter, QPointF(240, 120), "c");
     drawLetter(painter, QPointF(APEX.x() + 12, 140), "h");
-    painter.setFont(windowFont(12));
+    painter.setFont(windowFont(GREEK_POINT_SIZE));
     drawLetter(painter, QPointF(APEX.x() - 2, 62), QStringLiteral("α"));
     drawLetter(painter, QPointF(BOTTOM_RIGHT.x() - 44, 229), QStringLiteral("β"));
     drawLetter(painter, QPointF(BOTTOM_LEFT.x() + 50, 230), QStringLiteral("γ"));

@@ -18,13 +18,18 @@ qreal unitsToPixels(qreal units) {
 struct TextRun {
     qreal x, y;       // the top left of the text, in units
     const char* text; // UTF-8
-    qreal pointSize;  // 83 units high is 10 points, 100 units 12 points
+    qreal pointSize;  // 83 units high is about 10 points, 100 units 12 points
 };
 
+// clang-format off
 constexpr TextRun RUNS[] = {
-    {1, 1, "Condizioni di ", 10}, {1, 103, "validità ", 10},    {1, 203, "(p - a) > 0 ", 12},
-    {1, 325, "(p - b) > 0 ", 12}, {1, 446, "(p - c) > 0 ", 12},
+    {1, 1, "Condizioni di ", SMALL_POINT_SIZE},
+    {1, 103, "validità ", SMALL_POINT_SIZE},
+    {1, 203, "(p - a) > 0 ", 12},
+    {1, 325, "(p - b) > 0 ", 12},
+    {1, 446, "(p - c) > 0 ", 12},
 };
+// clang-format on
 
 } // namespace
 
