@@ -7,6 +7,11 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The X window class (zirev1) and the desktop entry's id tie the window to its
+    // launcher and icon.
+    QApplication::setApplicationName(QStringLiteral("zirev1"));
+    QApplication::setApplicationVersion(QStringLiteral(ZIREV1_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zirev1.Zirev1"));
     // The window's default font for every widget from the start, so that none first loads the
     // platform's default font only to replace it.
     QApplication::setFont(zirev1::windowFont(zirev1::DEFAULT_POINT_SIZE));

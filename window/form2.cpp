@@ -11,6 +11,7 @@
 #include "validity_conditions.h"
 
 #include <QCoreApplication>
+#include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -78,6 +79,15 @@ constexpr ResultLabel RESULT_LABELS[] = {
     {"Label15", "Perimetro", 10680, 5520, 105, 360, true},
 };
 
+// The application's icon, from the PNGs rendered at build time.
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(QStringLiteral(":/icons/zirev1-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 void showFaultBox(QWidget* parent, const QString& message) {
     QMessageBox::critical(parent, QStringLiteral("zirev1."), message);
 }
@@ -109,6 +119,7 @@ std::optional<QString> typedText(const QKeyEvent& key) {
 Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("zirev1."));
+    setWindowIcon(applicationIcon());
     setFont(windowFont(DEFAULT_POINT_SIZE));
     // The restored size; the window opens maximized to show every control.
     resize(twipsToPixels(4680), twipsToPixels(3195));

@@ -300,6 +300,46 @@ private Q_SLOTS:
         QCOMPARE(shown.caption("Label12"), QStringLiteral("104"));
     }
 
+    // A screen reader walks the window's accessibility tree: the fields and the button by their
+    // Italian names, and after "Calcolo" each result by its value and description.
+    void accessibilityTree() {
+        ShownForm shown;
+        shown.type("Text1", "3");
+        shown.type("Text2", "4");
+        shown.type("Text4", "5");
+        shown.clickCalcolo();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(shown.form.get());
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("zirev1."));
+        QMap<QString, QAccessible::Role> named;
+        QMap<QString, QString> results; // description -> value
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface* child = window->child(i);
+            named.insert(child->text(QAccessible::Name), child->role());
+            if (!child->text(QAccessible::Description).isEmpty()) {
+                results.insert(child->text(QAccessible::Description),
+                               child->text(QAccessible::Name));
+            }
+        }
+        QCOMPARE(named.value("Lato a"), QAccessible::EditableText);
+        QCOMPARE(named.value("Lato b"), QAccessible::EditableText);
+        QCOMPARE(named.value("Lato c"), QAccessible::EditableText);
+        QCOMPARE(named.value("Calcolo"), QAccessible::Button);
+        QCOMPARE(results.size(), 12);
+        QCOMPARE(results.value(QString::fromUtf8("γ, secondi")), QStringLiteral("60"));
+        QCOMPARE(results.value("Superficie"), QStringLiteral("6."));
+        QCOMPARE(results.value("Altezza h su a"), QStringLiteral("4."));
+        QCOMPARE(results.value("Perimetro"), QStringLiteral("12."));
+    }
+
+    void windowIcon() {
+        ShownForm shown;
+        const QIcon icon = shown.form->windowIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
+        QVERIFY(!icon.pixmap(48).toImage().isNull());
+    }
+
     // Controls never move or resize with the window.
     void controlsStayWhenTheWindowShrinks() {
         ShownForm shown;

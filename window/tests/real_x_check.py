@@ -9,6 +9,8 @@ import pyatspi
 
 PROGRAM, SCREENSHOT = sys.argv[1], sys.argv[2]
 SCALE = int(os.environ.get("QT_SCALE_FACTOR", "1"))
+DESKTOP_ENTRY = os.path.join(os.path.dirname(__file__), "..", "..", "data",
+                             "io.github.zirev1.Zirev1.desktop")
 
 # Where the controls are, in window pixels (twips / 15, times the scale), and what the results
 # must read.
@@ -83,7 +85,16 @@ def main():
         if not buttons:
             sys.exit("real-X check: no button named Calcolo")
 
-        # "x" and "," are dropped by the fields' keystroke filter.
+        # The window's X class is the one the desktop entry names.
+        wm_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], check=True,
+                                  capture_output=True, text=True).stdout
+        wanted = next(line.split("=", 1)[1].strip() for line in open(DESKTOP_ENTRY)
+                      if line.startswith("StartupWMClass="))
+        if wm_class.strip().split(", ")[-1] != f'"{wanted}"':
+            sys.exit(f"real-X check: {wm_class.strip()}, the desktop entry wants {wanted}")
+
+        # "x" and "," are dropped by the fields' keystroke filter. The clicks land on the controls'
+        # places times the scale: at any scale every control keeps its place in proportion.
         type_into(window, TEXT1, "3x")
         type_into(window, TEXT2, "4,")
         type_into(window, TEXT4, "5")
