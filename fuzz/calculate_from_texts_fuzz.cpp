@@ -4,6 +4,7 @@
 
 #include "arithmetic_fault.h"
 #include "calculate_from_texts.h"
+#include "reference_reading.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -23,28 +24,6 @@ void require(bool condition) {
     if (!condition) {
         std::abort();
     }
-}
-
-// The value a text means, read independently of the code under test (strtod after keeping the
-// characters of the leading number); infinity when beyond range.
-double meaning(const std::string& text) {
-    std::string number;
-    bool point = false;
-    for (const char ch : text) {
-        if (ch == ' ' || ch == '\t' || ch == '\n') {
-            continue;
-        }
-        if ((ch == '+' || ch == '-') && number.empty()) {
-            number += ch;
-        } else if ((ch >= '0' && ch <= '9') || (ch == '.' && !point)) {
-            point = point || ch == '.';
-            number += ch;
-        } else {
-            break;
-        }
-    }
-    return std::any_of(number.begin(), number.end(), isDigit) ? std::strtod(number.c_str(), nullptr)
-                                                              : 0.0;
 }
 
 bool isWhole(const std::string& text, int low, int high) {
@@ -70,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string b = provider.ConsumeRandomLengthString(400);
     const std::string c = provider.ConsumeRemainingBytesAsString();
 
-    const double sides[] = {meaning(a), meaning(b), meaning(c)};
+    const double sides[] = {zirev1::fuzz::referenceValue(a), zirev1::fuzz::referenceValue(b),
+                            zirev1::fuzz::referenceValue(c)};
     const bool cReached = sides[1] != 0 || std::isinf(sides[0]);
     double largest = 0;
     for (int i = 0; i < (cReached ? 3 : 2); ++i) {

@@ -147,13 +147,13 @@ void Form2::setFaultReporter(FaultReporter reporter) {
 }
 
 void Form2::createStaticLabels() {
-    for (const StaticLabel& spec : STATIC_LABELS) {
-        auto* label =
-            new CaptionLabel(twipsRect(spec.left, spec.top, spec.width, spec.height), true, this);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setFont(windowFont(spec.pointSize));
-        label->setCaption(QString::fromUtf8(spec.caption));
-        if (spec.blue) {
+    for (const StaticLabel& entry : STATIC_LABELS) {
+        auto* label = new CaptionLabel(twipsRect(entry.left, entry.top, entry.width, entry.height),
+                                       true, this);
+        label->setObjectName(QLatin1String(entry.name));
+        label->setFont(windowFont(entry.pointSize));
+        label->setCaption(QString::fromUtf8(entry.caption));
+        if (entry.blue) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, BLUE);
             label->setPalette(palette);
@@ -180,12 +180,12 @@ void Form2::createSideFields() {
 
 void Form2::createResultLabels() {
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
-        const ResultLabel& spec = RESULT_LABELS[i];
-        auto* label = new CaptionLabel(twipsRect(spec.left, spec.top, spec.width, spec.height),
-                                       spec.autoSize, this);
-        label->setObjectName(QLatin1String(spec.name));
+        const ResultLabel& entry = RESULT_LABELS[i];
+        auto* label = new CaptionLabel(twipsRect(entry.left, entry.top, entry.width, entry.height),
+                                       entry.autoSize, this);
+        label->setObjectName(QLatin1String(entry.name));
         label->setCaption(QString());
-        label->setAccessibleDescription(QString::fromUtf8(spec.description));
+        label->setAccessibleDescription(QString::fromUtf8(entry.description));
         m_resultLabels[i] = label;
     }
 }

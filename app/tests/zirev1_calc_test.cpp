@@ -54,6 +54,21 @@ CalcRun runCalc(const std::string& args, const std::string& input = "",
     return run;
 }
 
+// Runs a bash script and returns what it printed, with the script's exit status.
+std::pair<std::string, int> runScript(const std::string& script) {
+    FILE* pipe = ::popen(("bash -c " + quoted(script)).c_str(), "r");
+    if (pipe == nullptr) {
+        return {"", -1};
+    }
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) {
+        output += buffer;
+    }
+    const int raw = ::pclose(pipe);
+    return {output, WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
+}
+
 bool localeInstalled(const char* name) {
     const bool ok = std::setlocale(LC_ALL, name) != nullptr;
     std::setlocale(LC_ALL, "C");
@@ -172,14 +187,8 @@ TEST(ZirevCalcBatch, HundredMegabyteLineInBoundedMemory) {
     const std::string script = std::string("{ printf '3\\t4\\t5\\n'; head -c 100000000 /dev/zero | "
                                            "tr '\\0' '7'; printf '\\n3\\t4\\t5'; } | ") +
                                ZIREV1_CALC_PATH;
-    FILE* pipe = ::popen(("bash -c " + quoted(script)).c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) {
-        output += buffer;
-    }
-    ASSERT_EQ(::pclose(pipe), 0);
+    const auto [output, status] = runScript(script);
+    ASSERT_EQ(status, 0);
     EXPECT_EQ(output, LINE_345 + "Riga troppo lunga\n" + LINE_345);
     rusage usage{};
     ::getrusage(RUSAGE_CHILDREN, &usage);
@@ -205,16 +214,7 @@ TEST(ZirevCalcBatch, ClosedOutputPipeEndsQuietly) {
     const std::string command =
         std::string("yes '3\t4\t5' | head -c 50000000 | ") + ZIREV1_CALC_PATH + " | head -n 1";
     // The status of zirev1-calc itself; yes and head -c die of SIGPIPE as usual.
-    const std::string script = command + "; echo status=${PIPESTATUS[2]}";
-    FILE* pipe = ::popen(("bash -c " + quoted(script)).c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) {
-        output += buffer;
-    }
-    ::pclose(pipe);
-    EXPECT_EQ(output, LINE_345 + "status=0\n");
+    EXPECT_EQ(runScript(command + "; echo status=${PIPESTATUS[2]}").first, LINE_345 + "status=0\n");
 }
 
 } // namespace
