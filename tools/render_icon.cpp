@@ -1,8 +1,10 @@
-// Renders the application's SVG icon to a PNG of the given size at build time, so that the window
-// shows the same icon without loading an SVG engine at start-up.
+// Renders the application's SVG icon at build time to raw premultiplied ARGB32 pixels of the given
+// size (native byte order: the build machine's is the program's), so that the window shows the
+// same icon without an SVG engine or an image decoder at start-up.
 //
-//   zirev1_render_icon ICON.svg OUTPUT.png SIZE
+//   zirev1_render_icon ICON.svg OUTPUT.argb SIZE
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -12,7 +14,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: zirev1_render_icon ICON.svg OUTPUT.png SIZE\n");
+        std::fprintf(stderr, "usage: zirev1_render_icon ICON.svg OUTPUT.argb SIZE\n");
         return 64;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -28,5 +30,10 @@ int main(int argc, char** argv) {
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    QFile output(QString::fromLocal8Bit(argv[2]));
+    const auto bytes = static_cast<qint64>(image.sizeInBytes());
+    const bool written =
+        output.open(QIODevice::WriteOnly) &&
+        output.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes;
+    return written ? 0 : 1;
 }

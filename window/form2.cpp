@@ -12,13 +12,16 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResource>
 
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -79,11 +82,16 @@ constexpr ResultLabel RESULT_LABELS[] = {
     {"Label15", "Perimetro", 10680, 5520, 105, 360, true},
 };
 
-// The application's icon, from the PNGs rendered at build time.
+// The application's icon, from the raw pixels rendered at build time.
 QIcon applicationIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/icons/zirev1-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 48}) {
+        const QResource pixels(QStringLiteral(":/icons/zirev1-%1.argb").arg(size));
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        if (pixels.uncompressedSize() == image.sizeInBytes()) {
+            std::memcpy(image.bits(), pixels.data(), static_cast<std::size_t>(image.sizeInBytes()));
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     return icon;
 }
