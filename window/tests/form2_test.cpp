@@ -134,10 +134,7 @@ private Q_SLOTS:
         QCOMPARE(label->font().weight(), QFont::Bold);
         QCOMPARE(label->accessibleDescription(), description);
 
-        shown.type("Text1", "123456.5");
-        shown.type("Text2", "123456.25");
-        shown.type("Text4", "123456.75");
-        shown.clickCalcolo();
+        shown.calculate("123456.5", "123456.25", "123456.75");
         QVERIFY(!label->text().isEmpty());
         QCOMPARE(label->pos(), QPoint(px(left), px(top)));
         QCOMPARE(label->size(), autoSize ? label->sizeHint() : QSize(px(width), px(height)));
@@ -187,10 +184,7 @@ private Q_SLOTS:
     // Action: type 3, 4, 5 and click "Calcolo". Expected: the twelve results in order.
     void calculatesTheRightTriangle() {
         ShownForm shown;
-        shown.type("Text1", "3");
-        shown.type("Text2", "4");
-        shown.type("Text4", "5");
-        shown.clickCalcolo();
+        shown.calculate("3", "4", "5");
         QCOMPARE(resultCaptions(shown), RESULTS_345);
         QVERIFY(shown.faults.isEmpty());
     }
@@ -199,10 +193,7 @@ private Q_SLOTS:
     // Expected: the labels still show 3, 4, 5.
     void invalidInputKeepsTheLastResults() {
         ShownForm shown;
-        shown.type("Text1", "3");
-        shown.type("Text2", "4");
-        shown.type("Text4", "5");
-        shown.clickCalcolo();
+        shown.calculate("3", "4", "5");
         shown.field("Text4")->setText("9");
         shown.clickCalcolo();
         QCOMPARE(resultCaptions(shown), RESULTS_345);
@@ -223,9 +214,7 @@ private Q_SLOTS:
     // calculates.
     void onlyTheButtonCalculates() {
         ShownForm shown;
-        shown.type("Text1", "3");
-        shown.type("Text2", "4");
-        shown.type("Text4", "5");
+        shown.enterSides("3", "4", "5");
         QTest::keyClick(shown.field("Text4"), Qt::Key_Return);
         QTest::keyClick(shown.field("Text4"), Qt::Key_Enter);
         auto* button = shown.child<QPushButton>("Command1");
@@ -240,10 +229,7 @@ private Q_SLOTS:
     // kind, labels unchanged, and the window goes on working.
     void faultsAreReportedAndTheWindowGoesOn() {
         ShownForm shown;
-        shown.type("Text1", "3");
-        shown.type("Text2", "4");
-        shown.type("Text4", "5");
-        shown.clickCalcolo();
+        shown.calculate("3", "4", "5");
 
         shown.field("Text1")->setText(QString(400, QLatin1Char('9')));
         shown.clickCalcolo();
@@ -290,10 +276,7 @@ private Q_SLOTS:
         }
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
         ShownForm shown;
-        shown.type("Text1", "2");
-        shown.type("Text2", "3.0");
-        shown.type("Text4", "4");
-        shown.clickCalcolo();
+        shown.calculate("2", "3.0", "4");
         QCOMPARE(shown.caption("Label7"), QStringLiteral("2,904738"));
         QCOMPARE(shown.caption("Label11"), QStringLiteral("2,904738"));
         QCOMPARE(shown.caption("Label15"), QStringLiteral("9,"));
@@ -304,10 +287,7 @@ private Q_SLOTS:
     // Italian names, and after "Calcolo" each result by its value and description.
     void accessibilityTree() {
         ShownForm shown;
-        shown.type("Text1", "3");
-        shown.type("Text2", "4");
-        shown.type("Text4", "5");
-        shown.clickCalcolo();
+        shown.calculate("3", "4", "5");
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(shown.form.get());
         QVERIFY(window != nullptr);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("zirev1."));

@@ -50,6 +50,17 @@ struct ShownForm {
         }
     }
     void clickCalcolo() const { QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton); }
+    // Types the three sides into their fields.
+    void enterSides(const QString& a, const QString& b, const QString& c) const {
+        type("Text1", a);
+        type("Text2", b);
+        type("Text4", c);
+    }
+    // Types the three sides and clicks "Calcolo".
+    void calculate(const QString& a, const QString& b, const QString& c) const {
+        enterSides(a, b, c);
+        clickCalcolo();
+    }
 };
 
 // The result labels in the order their texts are written.
