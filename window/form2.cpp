@@ -11,6 +11,7 @@
 #include "validity_conditions.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QIcon>
 #include <QImage>
 #include <QInputMethodEvent>
@@ -96,8 +97,24 @@ QIcon applicationIcon() {
     return icon;
 }
 
-void showFaultBox(QWidget* parent, const QString& message) {
-    QMessageBox::critical(parent, QStringLiteral("zirev1."), message);
+// A modal box that names the fault and says, in a line, what it means for the sides typed.
+void showFaultBox(QWidget* parent, const ArithmeticFault& fault) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("zirev1."),
+                    QString::fromUtf8(fault.what()), QMessageBox::Ok, parent);
+    QFont dialogFont = windowFont(SMALL_POINT_SIZE);
+    dialogFont.setWeight(QFont::Normal); // an ordinary dialog, not the window's heavy captions
+    box.setFont(dialogFont);
+    box.setInformativeText(
+        fault.kind() == FaultKind::Overflow
+            ? QStringLiteral("Un lato, o un risultato intermedio, è troppo grande.")
+            : QStringLiteral("I lati sono troppo piccoli per il calcolo."));
+    // QMessageBox sizes itself by its short main text and would wrap the explanation into a
+    // narrow column; a spacer in its grid gives it room for a line or two.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(340, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    box.exec();
 }
 
 // The character code a key event types, or nothing for keys that type no character (arrows,
@@ -220,7 +237,7 @@ void Form2::Command1_Click() {
             m_resultLabels[i]->setCaption(QString::fromStdString(results->texts[i]));
         }
     } catch (const ArithmeticFault& fault) {
-        m_reportFault(this, QString::fromUtf8(fault.what()));
+        m_reportFault(this, fault);
     }
 }
 

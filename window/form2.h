@@ -1,5 +1,7 @@
 #pragma once
 
+#include "arithmetic_fault.h"
+
 #include <QWidget>
 
 #include <array>
@@ -21,7 +23,7 @@ class Form2 : public QWidget {
 public:
     // How an arithmetic fault reaches the user; by default a modal error box. Tests replace it so
     // that no dialog blocks them.
-    using FaultReporter = std::function<void(QWidget* parent, const QString& message)>;
+    using FaultReporter = std::function<void(QWidget* parent, const ArithmeticFault& fault)>;
 
     explicit Form2(QWidget* parent = nullptr);
 

@@ -257,16 +257,19 @@ private Q_SLOTS:
         holder.form->findChild<QLineEdit*>("Text1")->setText(QString(400, QLatin1Char('9')));
         QString title;
         QString text;
+        QString explanation;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
             title = box->windowTitle();
             text = box->text();
+            explanation = box->informativeText();
             box->accept();
         });
         QTest::mouseClick(holder.form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("zirev1."));
         QCOMPARE(text, QStringLiteral("Overflow"));
+        QVERIFY(explanation.contains(QStringLiteral("troppo grande")));
     }
 
     // Run by the comma-locale test, with LC_ALL=it_IT.UTF-8.

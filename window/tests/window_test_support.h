@@ -19,7 +19,9 @@ struct ShownForm {
     QStringList faults;
 
     ShownForm() {
-        form->setFaultReporter([this](QWidget*, const QString& message) { faults << message; });
+        form->setFaultReporter([this](QWidget*, const ArithmeticFault& fault) {
+            faults << QString::fromUtf8(fault.what());
+        });
         form->showMaximized();
         QApplication::setActiveWindow(form.get());
         if (!QTest::qWaitForWindowActive(form.get())) {
