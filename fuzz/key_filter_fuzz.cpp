@@ -1,5 +1,5 @@
-// Property: whatever is typed into a side field, through keys, control shortcuts or input-method
-// commits, the field holds only the characters of a number.
+// Property: whatever is typed into a side field, through keys, Ctrl key combinations or
+// input-method commits, the field holds only the characters of a number.
 
 #include "form2.h"
 

@@ -91,9 +91,9 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("293"));
     }
 
-    // The clipboard and undo shortcuts type the control characters 3, 22, 24 and 26: dropped,
-    // so they do nothing in the fields.
-    void clipboardAndUndoShortcutsDoNothing() {
+    // The clipboard and undo keys (Ctrl+C, V, X, Z) type the control characters 3, 22, 24 and 26:
+    // dropped, so they do nothing in the fields.
+    void clipboardAndUndoKeysDoNothing() {
         ShownForm shown;
         QLineEdit* field = shown.field("Text4");
         shown.type("Text4", "123");
