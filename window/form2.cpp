@@ -242,21 +242,15 @@ void Form2::Command1_Click() {
 }
 
 void Form2::text1_KeyPress(std::int16_t& keyAscii) {
-    if (!isSideKeyAllowed(keyAscii)) {
-        keyAscii = 0;
-    }
+    cancelUnlessSideKey(keyAscii);
 }
 
 void Form2::text2_KeyPress(std::int16_t& keyAscii) {
-    if (!isSideKeyAllowed(keyAscii)) {
-        keyAscii = 0;
-    }
+    cancelUnlessSideKey(keyAscii);
 }
 
 void Form2::text4_KeyPress(std::int16_t& keyAscii) {
-    if (!isSideKeyAllowed(keyAscii)) {
-        keyAscii = 0;
-    }
+    cancelUnlessSideKey(keyAscii);
 }
 
 Form2::KeyPressHandler Form2::keyPressHandlerFor(const QObject* field) const {

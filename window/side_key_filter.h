@@ -17,4 +17,12 @@ constexpr bool isSideKeyAllowed(std::int16_t keyAscii) {
     return ALLOWED_SIDE_KEYS.find(static_cast<char16_t>(keyAscii)) != std::u16string_view::npos;
 }
 
+// What each side field's keystroke handler does: a character outside ALLOWED_SIDE_KEYS becomes
+// 0, which cancels it.
+constexpr void cancelUnlessSideKey(std::int16_t& keyAscii) {
+    if (!isSideKeyAllowed(keyAscii)) {
+        keyAscii = 0;
+    }
+}
+
 } // namespace zirev1
