@@ -1,60 +1,123 @@
-# Sourced by scripts/run and scripts/test: installs what the project needs and is missing, on a
-# Debian 12 machine, as root directly or through sudo. Prints one line per step taken.
+# SPDX-License-Identifier: MIT
+# Sourced by scripts/run, scripts/test and scripts/fuzz: installs the Debian 12 packages and
+# locales that are missing, as root directly or through sudo, and says what it does.
+#   zirev1_setup PURPOSE...   the groups of scripts/packages.txt to install, e.g. run test
 
 ZIREV1_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-ZIREV1_LOCALES=(it_IT.UTF-8)
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then
-        "$@"
-    elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-        sudo "$@"
-    else
-        return 1
-    fi
+# Prints the packages of the given groups of scripts/packages.txt, one per line.
+packages_for() {
+    awk -v wanted=" $* " '
+        /^[[:space:]]*(#|$)/ { next }
+        /^\[.*\]$/ { group = substr($0, 2, length($0) - 2); next }
+        index(wanted, " " group " ") { print $1 }
+    ' "$ZIREV1_ROOT/scripts/packages.txt"
 }
 
 missing_packages() {
     local pkg
-    grep -v -E '^\s*(#|$)' "$ZIREV1_ROOT/scripts/packages.txt" | while read -r pkg; do
+    for pkg in $(packages_for "$@"); do
         dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' ||
             echo "$pkg"
     done
 }
 
 missing_locales() {
-    local loc available
+    local loc key available
     available=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')
-    for loc in "${ZIREV1_LOCALES[@]}"; do
-        local key
+    for loc in "$@"; do
         key=$(echo "$loc" | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')
         grep -qx "$key" <<<"$available" || echo "$loc"
     done
 }
 
+# Runs a command as root: directly, through sudo without a password, or through sudo asking for
+# one when someone is at the terminal to answer. Returns 126 when there is no way to be root.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+        sudo "$@"
+    elif command -v sudo >/dev/null 2>&1 && [ -t 0 ]; then
+        sudo "$@"
+    else
+        return 126
+    fi
+}
+
+# The apt log of this user: a fixed name in a shared folder could belong to someone else.
+setup_log() {
+    local dir=${XDG_CACHE_HOME:-$HOME/.cache}/zirev1
+    mkdir -p "$dir" 2>/dev/null || dir=$(mktemp -d)
+    echo "$dir/setup.log"
+}
+
+# Says that a step failed, with apt's own error lines, or what to run as root when the failure
+# is that nobody here may install.
+setup_failed() {
+    local step=$1 status=$2 log=$3 command=$4
+    if [ "$status" -eq 126 ]; then
+        echo "setup: cannot $step: installing needs root. Run this as root, then run me again:" >&2
+        echo "    $command" >&2
+    else
+        echo "setup: $step failed (exit status $status). apt said:" >&2
+        grep -E '^(E|W|Err):|^dpkg: error|[Ee]rror' "$log" | tail -n 15 | sed 's/^/    /' >&2
+        echo "setup: the whole log is $log" >&2
+    fi
+}
+
+# Copies apt's output to the log and prints a line when it begins to download, to unpack and to
+# configure, with the count of packages done every so often.
+show_apt_progress() {
+    tee -a "$1" | awk -v total="$2" '
+        function say(text) { print "setup: " text; fflush() }
+        /^Get:/ { if (phase != "get") { phase = "get"; say("downloading " total " packages") } }
+        /^Unpacking / { if (phase != "unpack") { phase = "unpack"; n = 0; say("unpacking") }
+                        if (++n % 50 == 0) say("  unpacked " n) }
+        /^Setting up / { if (phase != "setup") { phase = "setup"; n = 0; say("configuring") }
+                         if (++n % 50 == 0) say("  configured " n) }'
+}
+
 zirev1_setup() {
-    local packages locales
-    packages=$(missing_packages | tr '\n' ' ')
-    if [ -n "${packages// /}" ]; then
-        echo "setup: installing $packages"
-        if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq ||
-            ! as_root env DEBIAN_FRONTEND=noninteractive \
-                apt-get install -y --no-install-recommends $packages >/tmp/zirev1-apt.log 2>&1; then
-            echo "setup: cannot install $packages (needs root or sudo; see /tmp/zirev1-apt.log)" >&2
+    local packages locales log status=0
+    packages=$(missing_packages "$@" | tr '\n' ' ')
+    packages=${packages% }
+    log=$(setup_log)
+    if [ -n "$packages" ]; then
+        local count
+        count=$(wc -w <<<"$packages")
+        local install="apt-get install -y --no-install-recommends $packages"
+        : >"$log"
+        echo "setup: $count packages missing: $packages"
+        echo "setup: updating the package lists (log: $log)"
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get update >>"$log" 2>&1 || status=$?
+        if [ "$status" -ne 0 ]; then
+            setup_failed "update the package lists" "$status" "$log" "apt-get update && $install"
+            return 1
+        fi
+        echo "setup: installing them and what they depend on"
+        as_root env DEBIAN_FRONTEND=noninteractive $install 2>&1 | show_apt_progress "$log" "$count" ||
+            status=$?
+        if [ "$status" -ne 0 ]; then
+            setup_failed "install the packages" "$status" "$log" "$install"
             return 1
         fi
     fi
-    locales=$(missing_locales | tr '\n' ' ')
-    if [ -n "${locales// /}" ]; then
-        echo "setup: generating locales $locales"
+    if [[ " $* " == *" test "* ]]; then
+        locales=$(missing_locales it_IT.UTF-8 | tr '\n' ' ')
+        locales=${locales% }
         local loc
         for loc in $locales; do
-            as_root sed -i "s/^# *\(${loc} UTF-8\)/\1/" /etc/locale.gen &&
-                { grep -q "^${loc} UTF-8" /etc/locale.gen ||
-                    echo "${loc} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null; } ||
-                { echo "setup: cannot enable locale $loc (needs root or sudo)" >&2; return 1; }
+            echo "setup: generating the locale $loc"
+            local enable="sed -i 's/^# *\\(${loc} UTF-8\\)/\\1/' /etc/locale.gen && locale-gen"
+            as_root sh -c "sed -i 's/^# *\(${loc} UTF-8\)/\1/' /etc/locale.gen &&
+                { grep -q '^${loc} UTF-8' /etc/locale.gen || echo '${loc} UTF-8' >>/etc/locale.gen; } &&
+                locale-gen" >>"$log" 2>&1 || status=$?
+            if [ "$status" -ne 0 ]; then
+                setup_failed "generate the locale $loc" "$status" "$log" "$enable"
+                return 1
+            fi
         done
-        as_root locale-gen >/dev/null || { echo "setup: locale-gen failed" >&2; return 1; }
     fi
 }
 
