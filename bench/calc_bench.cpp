@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The calculation per call, and the floor it cannot beat: the four square roots and three
-// arctangents one solution needs.
+// arctangents of the system library that one solution needs; and the arctangent itself against
+// the system library's.
 //
 //   build/bench/zirev1_calc_bench --benchmark_min_time=0.5
 
 #include "calculate_from_texts.h"
+#include "correctly_rounded_atan.h"
 #include "result_texts.h"
 #include "triangle_solution.h"
 
@@ -11,6 +14,8 @@
 
 #include <array>
 #include <cmath>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -37,6 +42,31 @@ void floorSqrtAtan(benchmark::State& state) {
     }
 }
 BENCHMARK(floorSqrtAtan);
+
+// Half-angle tangents as triangles give them: spread over 10^-3 .. 10^3 on a log scale.
+std::vector<double> halfAngleTangents() {
+    std::mt19937_64 engine(1);
+    std::uniform_real_distribution<double> exponent(-3, 3);
+    std::vector<double> tangents(4096); // a power of two: the index wraps by a mask
+    for (double& t : tangents) {
+        t = std::pow(10.0, exponent(engine));
+    }
+    return tangents;
+}
+
+template <double (*Atan)(double)>
+void arctangent(benchmark::State& state) {
+    const std::vector<double> tangents = halfAngleTangents();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Atan(tangents[i++ & (tangents.size() - 1)]));
+    }
+}
+double libmAtan(double x) {
+    return std::atan(x);
+}
+BENCHMARK(arctangent<libmAtan>)->Name("atan/libm");
+BENCHMARK(arctangent<zirev1::correctlyRoundedAtan>)->Name("atan/correctlyRounded");
 
 void solveTriangle(benchmark::State& state) {
     std::size_t i = 0;

@@ -1,6 +1,7 @@
 #include "triangle_solution.h"
 
 #include "arithmetic_fault.h"
+#include "correctly_rounded_atan.h"
 
 #include <cmath>
 
@@ -45,7 +46,7 @@ double tanHalfAngle(double p, double pMinusOpposite, double pMinusFirst, double 
 }
 
 double angleFromTanHalf(double tanHalf) {
-    const double halfAngle = std::atan(tanHalf);
+    const double halfAngle = correctlyRoundedAtan(tanHalf);
     return halfAngle + halfAngle;
 }
 
