@@ -54,8 +54,7 @@ std::vector<double> halfAngleTangents() {
     return tangents;
 }
 
-template <double (*Atan)(double)>
-void arctangent(benchmark::State& state) {
+template <double (*Atan)(double)> void arctangent(benchmark::State& state) {
     const std::vector<double> tangents = halfAngleTangents();
     std::size_t i = 0;
     for (auto _ : state) {

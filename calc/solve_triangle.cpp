@@ -45,11 +45,6 @@ double tanHalfAngle(double p, double pMinusOpposite, double pMinusFirst, double 
     return std::sqrt(checkedQuotient(numerator, divisor));
 }
 
-double angleFromTanHalf(double tanHalf) {
-    const double halfAngle = correctlyRoundedAtan(tanHalf);
-    return halfAngle + halfAngle;
-}
-
 } // namespace
 
 std::optional<TriangleSolution> solveTriangle(double a, double b, double c) {
@@ -80,10 +75,12 @@ std::optional<TriangleSolution> solveTriangle(double a, double b, double c) {
     s.tanHalfBeta = tanHalfAngle(s.p, pb, pa, pc);
     s.tanHalfGamma = tanHalfAngle(s.p, pc, pa, pb);
 
-    // Each angle from its own tangent, never as pi minus the other two.
-    s.alpha = angleFromTanHalf(s.tanHalfAlpha);
-    s.beta = angleFromTanHalf(s.tanHalfBeta);
-    s.gamma = angleFromTanHalf(s.tanHalfGamma);
+    // Each angle from its own tangent, never as pi minus the other two: twice the half angle,
+    // as a sum.
+    const auto halfAngles = correctlyRoundedAtan3({s.tanHalfAlpha, s.tanHalfBeta, s.tanHalfGamma});
+    s.alpha = halfAngles[0] + halfAngles[0];
+    s.beta = halfAngles[1] + halfAngles[1];
+    s.gamma = halfAngles[2] + halfAngles[2];
 
     const double heron = checked(checked(checked(s.p * pa) * pb) * pc);
     s.area = std::sqrt(heron);

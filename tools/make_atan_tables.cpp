@@ -50,7 +50,7 @@ int main() {
     std::printf("// SPDX-License-Identifier: MIT\n");
     std::printf("// Written by tools/make_atan_tables.cpp; do not edit.\n\n");
     std::printf("// {Y, atan(Y) as three parts}, in increasing Y.\n");
-    std::printf("constexpr double ATAN_POINTS[][4] = {\n");
+    std::printf("inline constexpr double ATAN_POINTS[][4] = {\n");
     printPoint(v, 0);
     for (int e = -7; e <= 52; ++e) {
         const int m = std::max(0, 6 - std::abs(e));
@@ -58,7 +58,7 @@ int main() {
             printPoint(v, std::ldexp(1 + (k + 0.5) / (1 << m), e));
         }
     }
-    std::printf("};\n\n// 1/(2k+1) as three parts.\nconstexpr double SERIES[12][3] = {\n");
+    std::printf("};\n\n// 1/(2k+1) as three parts.\ninline constexpr double SERIES[12][3] = {\n");
     for (int k = 0; k < 12; ++k) {
         mpfr_set_si(v, 1, MPFR_RNDN);
         mpfr_div_si(v, v, 2 * k + 1, MPFR_RNDN);

@@ -1,25 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The arctangent's two paths, apart so that tests can check each against a reference.
+// The arctangent's two paths, apart so that tests can check each against a reference. Both take
+// 2^-27 <= y < 2^53 and reduce it to atan(Y) + atan(t), t = (y - Y) / (1 + yY), Y a table point.
 namespace zirev1::atan_detail {
 
-// atan(y) for 2^-27 <= y < 2^53 reduced to atan(Y) + atan(t), t = (y - Y) / (1 + yY), with Y a
-// table point; the numerator is exact in one double, the denominator in three.
-struct Reduction {
-    int tableIndex;
-    double numerator;
-    double denominator[3];
-};
-Reduction reduce(double y);
+// How the fast path forms its exact products: with the fma instruction, or with Dekker's
+// splitting where there is none. The two give the same correctly rounded results.
+enum class Products { Fma, Dekker };
 
-// The fast path's value sh + low and the margin its error is below.
+// The fast path's value high + low and the margin its error is below.
 struct FastApproximation {
     double high;
     double low;
     double margin;
 };
-FastApproximation approximateFast(const Reduction& r);
+FastApproximation approximateFast(double y, Products products);
+
+// The whole arctangent with the fast path's products formed one way.
+double atanUsing(Products products, double x);
 
 // The accurate path: the nearest double to its 150-bit value, and whether the rounding test
 // could decide it.
@@ -27,6 +26,9 @@ struct AccurateResult {
     double value;
     bool decided;
 };
-AccurateResult atanAccurate(const Reduction& r);
+AccurateResult atanAccurate(double y);
+
+// The table point of y, and |t| for it (at most 2^-7).
+double tablePoint(double y);
 
 } // namespace zirev1::atan_detail

@@ -7,10 +7,11 @@
 // exact under round-to-nearest, barring overflow (and, for the product, underflow of the error).
 namespace zirev1::atan_detail {
 
-struct Sum {
-    double value;
-    double error;
+template <typename Real> struct PairOf {
+    Real value;
+    Real error;
 };
+using Sum = PairOf<double>;
 
 // value + error == a + b exactly, value = RN(a + b), whatever their magnitudes.
 inline Sum twoSum(double a, double b) {
@@ -20,9 +21,9 @@ inline Sum twoSum(double a, double b) {
     return {s, (a - aVirtual) + (b - bVirtual)};
 }
 
-// The same when |a| >= |b| or a == 0, in three operations.
-inline Sum fastTwoSum(double a, double b) {
-    const double s = a + b;
+// The same when |a| >= |b| or a == 0, in three operations; also lane by lane.
+template <typename Real> inline PairOf<Real> fastTwoSum(Real a, Real b) {
+    const Real s = a + b;
     return {s, b - (s - a)};
 }
 
@@ -40,8 +41,8 @@ inline Sum dekkerProduct(double a, double b) {
     const double p = a * b;
     const Sum x = split(a);
     const Sum y = split(b);
-    return {p, ((x.value * y.value - p) + x.value * y.error + x.error * y.value) +
-                   x.error * y.error};
+    return {p,
+            ((x.value * y.value - p) + x.value * y.error + x.error * y.value) + x.error * y.error};
 }
 
 // value + error == a * b exactly, value = RN(a * b).

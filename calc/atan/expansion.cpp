@@ -45,8 +45,8 @@ Expansion Expansion::operator-() const {
 // non-overlapping and smallest first.
 void Expansion::grow(double b) {
     if (m_count == CAPACITY) {
-        // Unreachable after truncation (180 bits need far fewer parts); dropping the smallest
-        // part keeps memory safe if it ever were reached.
+        // Unreachable: operands are truncated to 180 bits, so sums and products of them need
+        // far fewer parts. Dropping the smallest part keeps memory safe if it ever were reached.
         for (std::size_t i = 1; i < m_count; ++i) {
             m_parts[i - 1] = m_parts[i];
         }
@@ -123,8 +123,8 @@ Expansion operator*(const Expansion& x, const Expansion& y) {
         for (std::size_t k = 0; k < partial.m_count; ++k) {
             product.grow(partial.m_parts[k]);
         }
+        product.truncate();
     }
-    product.truncate();
     return product;
 }
 

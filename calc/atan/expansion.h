@@ -37,7 +37,7 @@ public:
     Rounded roundToNearest(double relativeError) const;
 
 private:
-    static constexpr std::size_t CAPACITY = 128;
+    static constexpr std::size_t CAPACITY = 40;
 
     void grow(double b);
     Expansion scaled(double b) const;

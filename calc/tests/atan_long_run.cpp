@@ -3,14 +3,16 @@
 //
 //   zirev1_atan_long_run COUNT [SEED]
 //
-// Prints how many results differed (0 expected), how often the fast path's rounding test sent
-// the argument to the accurate path, and how often that path could not decide.
+// Each argument goes through the one-argument arctangent and, three by three, through the
+// three-argument one. Prints how many results differed (0 expected), how often the fast path's
+// rounding test sent the argument to the accurate path, and how often that path could not decide.
 
 #include "atan/atan_parts.h"
 #include "atan_arguments.h"
 #include "correctly_rounded_atan.h"
 #include "mpfr_reference.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,20 +29,29 @@ int main(int argc, char** argv) {
     long long wrong = 0;
     long long accurate = 0;
     long long undecided = 0;
+    std::array<double, 3> triple{};
+    std::array<double, 3> expected{};
     for (long long i = 0; i < count; ++i) {
         const double x = arguments();
         const double actual = zirev1::correctlyRoundedAtan(x);
-        if (actual != reference(x)) {
+        const double correct = reference(x);
+        if (actual != correct) {
             ++wrong;
             std::printf("differs: atan(%a) = %a\n", x, actual);
         }
+        triple[i % 3] = x;
+        expected[i % 3] = correct;
+        if (i % 3 == 2 && zirev1::correctlyRoundedAtan3(triple) != expected) {
+            ++wrong;
+            std::printf("differs: atan3(%a, %a, %a)\n", triple[0], triple[1], triple[2]);
+        }
         const double y = std::fabs(x);
         if (y >= 0x1p-27 && y < 0x1p53) {
-            const auto r = zirev1::atan_detail::reduce(y);
-            const auto fast = zirev1::atan_detail::approximateFast(r);
+            using zirev1::atan_detail::Products;
+            const auto fast = zirev1::atan_detail::approximateFast(y, Products::Fma);
             if (fast.high + (fast.low - fast.margin) != fast.high + (fast.low + fast.margin)) {
                 ++accurate;
-                undecided += zirev1::atan_detail::atanAccurate(r).decided ? 0 : 1;
+                undecided += zirev1::atan_detail::atanAccurate(y).decided ? 0 : 1;
             }
         }
     }

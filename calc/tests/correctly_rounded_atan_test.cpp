@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
 #include <vector>
 
 namespace zirev1 {
@@ -80,24 +84,100 @@ TEST(CorrectlyRoundedAtan, AMillionRandomDoublesOverTheExponentRange) {
     expectCorrectlyRounded(arguments);
 }
 
-// The fast path's margin must hold its real error: the rounding test is only as sound as that.
-TEST(CorrectlyRoundedAtan, FastPathErrorStaysWithinItsMargin) {
+// Whichever way this processor forms products, the other way gives the same bits.
+TEST(CorrectlyRoundedAtan, BothWaysOfFormingProductsAgree) {
+    using atan_detail::Products;
+    testing::SpreadDoubles spread(6, -30, 56);
+    std::vector<double> arguments = testing::tableBoundaries();
+    for (int i = 0; i < 300'000; ++i) {
+        arguments.push_back(spread());
+    }
+    int differences = 0;
+    for (const double x : arguments) {
+        differences +=
+            atan_detail::atanUsing(Products::Fma, x) == atan_detail::atanUsing(Products::Dekker, x)
+                ? 0
+                : 1;
+    }
+    EXPECT_EQ(differences, 0);
+}
+
+// The fast path's margin must hold its real error, with either way of forming products: the
+// rounding test is only as sound as that.
+class FastPathMargin : public ::testing::TestWithParam<atan_detail::Products> {};
+
+TEST_P(FastPathMargin, ErrorStaysWithinTheMargin) {
     MpfrAtan reference;
-    testing::SpreadDoubles arguments(3, -28, 54);
-    std::vector<double> hard = testing::tableBoundaries();
+    testing::SpreadDoubles spread(3, -28, 54);
+    std::vector<double> arguments = testing::tableBoundaries();
+    for (int i = 0; i < 200'000; ++i) {
+        arguments.push_back(spread());
+    }
     double worstShare = 0; // error / margin
-    for (int i = 0; i < 200'000 + static_cast<int>(hard.size()); ++i) {
-        const double y = std::fabs(i < static_cast<int>(hard.size()) ? hard[i] : arguments());
+    for (const double x : arguments) {
+        const double y = std::fabs(x);
         if (y < 0x1p-27 || y >= 0x1p53) {
             continue;
         }
-        const auto fast = atan_detail::approximateFast(atan_detail::reduce(y));
-        const double error = std::fabs(reference.relativeError(y, fast.high, fast.low)) *
-                             std::fabs(fast.high);
+        const auto fast = atan_detail::approximateFast(y, GetParam());
+        const double error =
+            std::fabs(reference.relativeError(y, fast.high, fast.low)) * std::fabs(fast.high);
         worstShare = std::max(worstShare, error / fast.margin);
     }
     EXPECT_LT(worstShare, 1.0);
     RecordProperty("worstErrorShareOfMargin", std::to_string(worstShare));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothProducts, FastPathMargin,
+                         ::testing::Values(atan_detail::Products::Fma,
+                                           atan_detail::Products::Dekker));
+
+// Three at once gives the bits of three calls, whatever the mix of arguments: ordinary ones,
+// signs, and the special ones that leave the vector path.
+TEST(CorrectlyRoundedAtan, ThreeAtOnceAreThreeCalls) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const double special[] = {0.0,    -0.0, 1e-300, -0x1p-27,
+                              0x1p53, -inf, inf,    std::numeric_limits<double>::quiet_NaN()};
+    testing::SpreadDoubles spread(7, -30, 56);
+    std::vector<double> pool = testing::tableBoundaries();
+    for (int i = 0; i < 30'000; ++i) {
+        pool.push_back(spread());
+    }
+    std::mt19937_64 pick(8);
+    int differences = 0;
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        std::array<double, 3> x{pool[i], pool[pick() % pool.size()], pool[pick() % pool.size()]};
+        if (i % 16 == 0) {
+            x[pick() % 3] = special[pick() % std::size(special)];
+        }
+        const auto three = correctlyRoundedAtan3(x);
+        for (int k = 0; k < 3; ++k) {
+            const double one = correctlyRoundedAtan(x[k]);
+            const bool same = std::isnan(one) ? std::isnan(three[k])
+                                              : std::bit_cast<std::uint64_t>(one) ==
+                                                    std::bit_cast<std::uint64_t>(three[k]);
+            differences += same ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(differences, 0);
+}
+
+// The reduction keeps |t| = |y - Y| / (1 + yY) within 2^-7, the range the series is sized for.
+TEST(CorrectlyRoundedAtan, ReductionStaysWithinItsRange) {
+    std::vector<double> arguments = testing::tableBoundaries();
+    testing::SpreadDoubles spread(5, -27, 52);
+    for (int i = 0; i < 100'000; ++i) {
+        arguments.push_back(std::fabs(spread()));
+    }
+    for (const double y : arguments) {
+        if (y < 0x1p-27 || y >= 0x1p53) {
+            continue;
+        }
+        const double point = atan_detail::tablePoint(y);
+        // Rounding errors here are far below the slack of 2^-60.
+        ASSERT_LE(std::fabs(y - point) / (1 + y * point), 0x1p-7 * (1 + 0x1p-60))
+            << std::hexfloat << y;
+    }
 }
 
 TEST(CorrectlyRoundedAtan, AccuratePathAloneIsCorrectAndDecides) {
@@ -107,7 +187,7 @@ TEST(CorrectlyRoundedAtan, AccuratePathAloneIsCorrectAndDecides) {
     int wrong = 0;
     for (int i = 0; i < 20'000; ++i) {
         const double y = std::fabs(arguments());
-        const auto accurate = atan_detail::atanAccurate(atan_detail::reduce(y));
+        const auto accurate = atan_detail::atanAccurate(y);
         undecided += accurate.decided ? 0 : 1;
         wrong += accurate.value == reference(y) ? 0 : 1;
     }
