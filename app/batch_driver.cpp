@@ -29,17 +29,16 @@ std::array<std::string_view, 3> splitFields(std::string_view line) {
 
 void answer(OutputSink& out, std::string_view line, std::string_view decimalSeparator) {
     const auto [a, b, c] = splitFields(line);
-    try {
-        if (const auto result = calculateFromTexts(a, b, c, decimalSeparator)) {
-            for (std::size_t i = 0; i < ResultTexts::count; ++i) {
-                if (i > 0) {
-                    out.put('\t');
-                }
-                out.write(result->texts[i]);
+    const auto result = calculateFromTexts(a, b, c, decimalSeparator);
+    if (result.faulted()) {
+        out.write(faultName(result.fault()));
+    } else if (*result) {
+        for (std::size_t i = 0; i < ResultTexts::count; ++i) {
+            if (i > 0) {
+                out.put('\t');
             }
+            out.write((*result)->texts[i]);
         }
-    } catch (const ArithmeticFault& fault) {
-        out.write(faultName(fault.kind()));
     }
 }
 

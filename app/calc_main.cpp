@@ -46,21 +46,21 @@ int writeOut(std::string_view text) {
 }
 
 int calculateOne(const char* a, const char* b, const char* c) {
-    try {
-        const auto result = zirev1::calculateFromTexts(a, b, c, zirev1::userDecimalSeparator());
-        if (!result) {
-            return EXIT_NO_SOLUTION;
-        }
-        zirev1::OutputSink out(STDOUT_FILENO);
-        for (const auto& text : result->texts) {
-            out.write(text);
-            out.put('\n');
-        }
-        return out.flush() || out.closed() ? 0 : 74;
-    } catch (const zirev1::ArithmeticFault& fault) {
-        std::fprintf(stderr, "%s\n", fault.what());
+    const auto result = zirev1::calculateFromTexts(a, b, c, zirev1::userDecimalSeparator());
+    if (result.faulted()) {
+        const std::string_view name = zirev1::faultName(result.fault());
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(name.size()), name.data());
         return EXIT_FAULT;
     }
+    if (!*result) {
+        return EXIT_NO_SOLUTION;
+    }
+    zirev1::OutputSink out(STDOUT_FILENO);
+    for (const auto& text : (*result)->texts) {
+        out.write(text);
+        out.put('\n');
+    }
+    return out.flush() || out.closed() ? 0 : 74;
 }
 
 } // namespace

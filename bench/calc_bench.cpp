@@ -83,7 +83,7 @@ BENCHMARK(solveTriangle);
 void makeResultTexts(benchmark::State& state) {
     std::array<zirev1::TriangleSolution, SIDES.size()> solutions;
     for (std::size_t k = 0; k < SIDES.size(); ++k) {
-        solutions[k] = *zirev1::solveTriangle(SIDES[k][0], SIDES[k][1], SIDES[k][2]);
+        solutions[k] = **zirev1::solveTriangle(SIDES[k][0], SIDES[k][1], SIDES[k][2]);
     }
     std::size_t i = 0;
     for (auto _ : state) {

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "checked.h"
 
 #include <cstdint>
 
@@ -17,11 +20,11 @@ struct AngleDms {
     std::int16_t seconds = 0;
 };
 
-// Splits an angle in radians into degrees, minutes and seconds. Throws ArithmeticFault(Overflow)
-// when the seconds cannot be held as a 16-bit integer, which only a non-finite angle can cause.
+// Splits an angle in radians into degrees, minutes and seconds. Ends in an Overflow fault when the
+// seconds cannot be held as a 16-bit integer, which only a non-finite angle can cause.
 //
 //   splitAngle(0.6435011087932844) -> 36 52 12
 //   splitAngle(pi / 2)             -> 89 59 60   (no carry)
-AngleDms splitAngle(double radians);
+Checked<AngleDms> splitAngle(double radians);
 
 } // namespace zirev1

@@ -1,6 +1,5 @@
+// SPDX-License-Identifier: MIT
 #include "arithmetic_fault.h"
-
-#include <string>
 
 namespace zirev1 {
 
@@ -13,8 +12,5 @@ std::string_view faultName(FaultKind kind) noexcept {
     }
     return "Overflow";
 }
-
-ArithmeticFault::ArithmeticFault(FaultKind kind)
-    : std::runtime_error(std::string(faultName(kind))), m_kind(kind) {}
 
 } // namespace zirev1

@@ -1,25 +1,14 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
 #include <string_view>
 
 namespace zirev1 {
 
+// The two arithmetic faults that end a calculation before any result exists.
 enum class FaultKind { Overflow, DivisionByZero };
 
-// The one error the calculation raises. It is thrown before any result exists, so a caller that
-// catches it has nothing half-written to undo. what() is the Italian name shown to the user.
-class ArithmeticFault : public std::runtime_error {
-public:
-    explicit ArithmeticFault(FaultKind kind);
-
-    FaultKind kind() const noexcept { return m_kind; }
-
-private:
-    FaultKind m_kind;
-};
-
-// "Overflow" or "Divisione per zero".
+// The fault's Italian name as shown to the user: "Overflow" or "Divisione per zero".
 std::string_view faultName(FaultKind kind) noexcept;
 
 } // namespace zirev1

@@ -1,23 +1,41 @@
+// SPDX-License-Identifier: MIT
 #include "calculate_from_texts.h"
 
 #include "read_side_length.h"
 
 namespace zirev1 {
 
-std::optional<ResultTexts> calculateFromTexts(std::string_view textA, std::string_view textB,
-                                              std::string_view textC,
-                                              std::string_view decimalSeparator) {
-    const double a = readSideLength(textA);
-    const double b = readSideLength(textB);
-    if (b == 0) {
+Checked<std::optional<ResultTexts>> calculateFromTexts(std::string_view textA,
+                                                       std::string_view textB,
+                                                       std::string_view textC,
+                                                       std::string_view decimalSeparator) {
+    const Checked<double> a = readSideLength(textA);
+    if (a.faulted()) {
+        return a.fault();
+    }
+    const Checked<double> b = readSideLength(textB);
+    if (b.faulted()) {
+        return b.fault();
+    }
+    if (*b == 0) {
         return std::nullopt;
     }
-    const double c = readSideLength(textC);
-    const auto solution = solveTriangle(a, b, c);
-    if (!solution) {
+    const Checked<double> c = readSideLength(textC);
+    if (c.faulted()) {
+        return c.fault();
+    }
+    const auto solution = solveTriangle(*a, *b, *c);
+    if (solution.faulted()) {
+        return solution.fault();
+    }
+    if (!*solution) {
         return std::nullopt;
     }
-    return makeResultTexts(*solution, decimalSeparator);
+    const Checked<ResultTexts> texts = makeResultTexts(**solution, decimalSeparator);
+    if (texts.faulted()) {
+        return texts.fault();
+    }
+    return *texts;
 }
 
 } // namespace zirev1

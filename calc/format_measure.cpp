@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "format_measure.h"
 
 #include <array>
@@ -16,10 +17,34 @@ struct Rounded {
     std::uint64_t millionths = 0;
 };
 
-// The fraction f = F / 2^k is exact in binary, so F * 10^6 / 2^k is computed in 128-bit integers
-// and rounded by its remainder: half or more rounds up, which makes an exact tie (0.0078125 is
-// 1/128) round away from zero and a near-tie go by the side of the tie it really lies on.
-// Requires 2^-21 <= magnitude < 2^64: below, everything rounds to 0; above, there is no fraction.
+// A product of at most 73 bits held in two 64-bit words, with the bits the rounding needs.
+struct Product73 {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+
+    // a * b for a < 2^53 and b < 2^20, from 32-bit halves so that nothing overflows.
+    static Product73 of(std::uint64_t a, std::uint64_t b) {
+        const std::uint64_t upper = (a >> 32) * b;         // < 2^41
+        const std::uint64_t lower = (a & 0xffffffffu) * b; // < 2^52
+        Product73 p;
+        p.low = (upper << 32) + lower;
+        p.high = (upper >> 32) + (p.low < lower ? 1 : 0);
+        return p;
+    }
+    // The bits from `shift` up, for 53 <= shift <= 125, where they fit in 64 bits.
+    std::uint64_t shiftedRight(int shift) const {
+        return shift >= 64 ? high >> (shift - 64) : (low >> shift) | (high << (64 - shift));
+    }
+    bool bit(int index) const {
+        return ((index >= 64 ? high >> (index - 64) : low >> index) & 1) != 0;
+    }
+};
+
+// The fraction f = F / 2^k is exact in binary, so F * 10^6 / 2^k is computed exactly in integers
+// and rounded by its remainder: half or more (the bit below the cut set) rounds up, which makes
+// an exact tie (0.0078125 is 1/128) round away from zero and a near-tie go by the side of the tie
+// it really lies on. Requires 2^-21 <= magnitude < 2^64: below, everything rounds to 0; above,
+// there is no fraction.
 Rounded roundToMillionths(double magnitude) {
     Rounded r;
     const double whole = std::floor(magnitude);
@@ -30,12 +55,11 @@ Rounded roundToMillionths(double magnitude) {
     }
     int exponent = 0;
     const double mantissa = std::frexp(fraction, &exponent); // fraction = mantissa * 2^exponent
-    const auto significand = static_cast<unsigned __int128>(std::ldexp(mantissa, 53));
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
     const int shift = 53 - exponent; // 53..125: the fraction is at least 2^-73
-    const unsigned __int128 scaled = significand * MILLION;
-    const unsigned __int128 remainder = scaled & ((static_cast<unsigned __int128>(1) << shift) - 1);
-    r.millionths = static_cast<std::uint64_t>(scaled >> shift);
-    if (remainder >= static_cast<unsigned __int128>(1) << (shift - 1)) {
+    const Product73 scaled = Product73::of(significand, MILLION);
+    r.millionths = scaled.shiftedRight(shift);
+    if (scaled.bit(shift - 1)) {
         ++r.millionths;
     }
     if (r.millionths == MILLION) {

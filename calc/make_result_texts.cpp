@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "result_texts.h"
 
 #include "angle_dms.h"
@@ -6,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace zirev1 {
 namespace {
@@ -24,21 +26,30 @@ std::string wholeNumberText(double wholeValue) {
                        std::to_chars(first, last, wholeValue, std::chars_format::fixed, 0).ptr);
 }
 
-void putAngle(std::string* out, double radians) {
-    const AngleDms dms = splitAngle(radians);
-    out[0] = wholeNumberText(dms.degrees);
-    out[1] = wholeNumberText(dms.minutes);
-    out[2] = std::to_string(dms.seconds);
+// Writes the angle's three texts, or returns the fault that splitting it met.
+std::optional<FaultKind> putAngle(std::string* out, double radians) {
+    const Checked<AngleDms> dms = splitAngle(radians);
+    if (dms.faulted()) {
+        return dms.fault();
+    }
+    out[0] = wholeNumberText(dms->degrees);
+    out[1] = wholeNumberText(dms->minutes);
+    out[2] = std::to_string(dms->seconds);
+    return std::nullopt;
 }
 
 } // namespace
 
-ResultTexts makeResultTexts(const TriangleSolution& solution, std::string_view decimalSeparator) {
+Checked<ResultTexts> makeResultTexts(const TriangleSolution& solution,
+                                     std::string_view decimalSeparator) {
     ResultTexts result;
     auto& t = result.texts;
-    putAngle(&t[0], solution.alpha);
-    putAngle(&t[3], solution.beta);
-    putAngle(&t[6], solution.gamma);
+    const double angles[] = {solution.alpha, solution.beta, solution.gamma};
+    for (int i = 0; i < 3; ++i) {
+        if (const auto fault = putAngle(&t[3 * i], angles[i])) {
+            return *fault;
+        }
+    }
     t[9] = formatMeasure(solution.altitude, decimalSeparator);
     t[10] = formatMeasure(solution.area, decimalSeparator);
     t[11] = formatMeasure(solution.perimeter, decimalSeparator);

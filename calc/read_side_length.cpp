@@ -1,10 +1,20 @@
+// SPDX-License-Identifier: MIT
 #include "read_side_length.h"
 
-#include "arithmetic_fault.h"
-
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <system_error>
+
+// The standard library's from_chars for double where it has one; fast_float, which is what the
+// standard libraries build theirs on, where it has none (libc++ 14). Both round correctly and
+// ignore the locale.
+#if defined(__cpp_lib_to_chars)
+namespace number_reading = std;
+#else
+#include <fast_float/fast_float.h>
+namespace number_reading = fast_float;
+#endif
 
 namespace zirev1 {
 namespace {
@@ -18,7 +28,7 @@ bool isDigit(char ch) {
 
 } // namespace
 
-double readSideLength(std::string_view text) {
+Checked<double> readSideLength(std::string_view text) {
     // Gather the leading number without the ignored characters, so that from_chars, which is
     // locale-independent and correctly rounded, sees it whole.
     std::string number;
@@ -50,11 +60,12 @@ double readSideLength(std::string_view text) {
     }
 
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
+    const auto [end, error] = number_reading::from_chars(
+        number.data(), number.data() + number.size(), value, number_reading::chars_format::fixed);
+    // Out of range is reported as an error by one library and as inf or 0 by the other.
+    if (error == std::errc::result_out_of_range || std::isinf(value)) {
         if (integerPartNonZero) {
-            throw ArithmeticFault(FaultKind::Overflow);
+            return FaultKind::Overflow;
         }
         value = 0; // below the smallest subnormal: rounds to zero
     }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "checked.h"
 
 #include <string_view>
 
@@ -14,8 +17,8 @@ namespace zirev1 {
 //
 // Only plain decimals are read: "1e3" is 1 and "&H10" is 0, because exponents and radix prefixes
 // cannot be typed into the side fields and a pasted one should not mean more than it shows.
-// A number beyond the double range (400 digits) throws ArithmeticFault(Overflow); one too small
-// for a double reads as 0.
-double readSideLength(std::string_view text);
+// A number beyond the double range (400 digits) is an Overflow fault; one too small for a double
+// reads as 0.
+Checked<double> readSideLength(std::string_view text);
 
 } // namespace zirev1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "triangle_solution.h"
@@ -20,7 +21,9 @@ struct ResultTexts {
 };
 
 // Degrees, minutes and seconds of each angle as whole-number texts, then altitude, area and
-// perimeter through formatMeasure with the given decimal separator.
-ResultTexts makeResultTexts(const TriangleSolution& solution, std::string_view decimalSeparator);
+// perimeter through formatMeasure with the given decimal separator. Ends in an Overflow fault for
+// an angle splitAngle cannot split.
+Checked<ResultTexts> makeResultTexts(const TriangleSolution& solution,
+                                     std::string_view decimalSeparator);
 
 } // namespace zirev1

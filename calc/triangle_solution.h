@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "checked.h"
 
 #include <optional>
 
@@ -24,11 +27,12 @@ struct TriangleSolution {
 
 // Solves the triangle by Briggs' half-angle formulas and Heron's formula. Returns nothing when the
 // sides do not make a proper triangle (every p - side must be > 0; this rejects zero, negative and
-// degenerate sides). Throws ArithmeticFault when a step overflows or divides by zero.
+// degenerate sides). Ends in a fault, with no partial result, at the first step that overflows or
+// divides by zero.
 //
 //   solveTriangle(3, 4, 5)  -> p 6, area 6, altitude 4, perimeter 12, gamma ~ pi/2
 //   solveTriangle(1, 2, 3)  -> nothing (p - c = 0)
-//   solveTriangle(1e78, 1e78, 1e78) -> ArithmeticFault(Overflow) in Heron's product
-std::optional<TriangleSolution> solveTriangle(double a, double b, double c);
+//   solveTriangle(1e78, 1e78, 1e78) -> fault Overflow, in Heron's product
+Checked<std::optional<TriangleSolution>> solveTriangle(double a, double b, double c);
 
 } // namespace zirev1

@@ -58,11 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const auto outcome = [&]() -> std::pair<std::optional<zirev1::ResultTexts>, int> {
-        try {
-            return {zirev1::calculateFromTexts(a, b, c, "."), -1};
-        } catch (const zirev1::ArithmeticFault& fault) {
-            return {std::nullopt, static_cast<int>(fault.kind())};
+        const auto checked = zirev1::calculateFromTexts(a, b, c, ".");
+        if (checked.faulted()) {
+            return {std::nullopt, static_cast<int>(checked.fault())};
         }
+        return {*checked, -1};
     };
     const auto [result, fault] = outcome();
     require(outcome() == std::make_pair(result, fault)); // deterministic, faults included

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = new QApplication(*argc, *argv);
     form = new zirev1::Form2;
-    form->setFaultReporter([](QWidget*, const zirev1::ArithmeticFault&) {});
+    form->setFaultReporter([](QWidget*, zirev1::FaultKind) {});
     form->show();
     return 0;
 }

@@ -16,16 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const double expected = zirev1::fuzz::referenceValue(text);
     const bool beyondRange = std::isinf(expected);
-    try {
-        const double value = zirev1::readSideLength(text);
-        if (beyondRange || std::memcmp(&value, &expected, sizeof value) != 0) {
-            // -0 and +0 differ here on purpose: the sign is read too.
-            if (!(value == 0 && expected == 0 && std::signbit(value) == std::signbit(expected))) {
-                std::abort();
-            }
+    const zirev1::Checked<double> read = zirev1::readSideLength(text);
+    if (read.faulted()) {
+        if (!beyondRange || read.fault() != zirev1::FaultKind::Overflow) {
+            std::abort();
         }
-    } catch (const zirev1::ArithmeticFault& fault) {
-        if (!beyondRange || fault.kind() != zirev1::FaultKind::Overflow) {
+        return 0;
+    }
+    const double value = *read;
+    if (beyondRange || std::memcmp(&value, &expected, sizeof value) != 0) {
+        // -0 and +0 differ here on purpose: the sign is read too.
+        if (!(value == 0 && expected == 0 && std::signbit(value) == std::signbit(expected))) {
             std::abort();
         }
     }

@@ -17,7 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!(radians > 0 && radians < M_PI)) {
         return -1;
     }
-    const zirev1::AngleDms dms = zirev1::splitAngle(radians);
+    const zirev1::Checked<zirev1::AngleDms> split = zirev1::splitAngle(radians);
+    if (split.faulted()) {
+        std::abort(); // a finite angle always splits
+    }
+    const zirev1::AngleDms dms = *split;
     const bool inRange = dms.degrees >= 0 && dms.degrees <= 179 && dms.minutes >= 0 &&
                          dms.minutes <= 59 && dms.seconds >= 0 && dms.seconds <= 60 &&
                          dms.degrees == std::floor(dms.degrees) &&

@@ -98,14 +98,16 @@ QIcon applicationIcon() {
 }
 
 // A modal box that names the fault and says, in a line, what it means for the sides typed.
-void showFaultBox(QWidget* parent, const ArithmeticFault& fault) {
+void showFaultBox(QWidget* parent, FaultKind fault) {
+    const std::string_view name = faultName(fault);
     QMessageBox box(QMessageBox::Critical, QStringLiteral("zirev1."),
-                    QString::fromUtf8(fault.what()), QMessageBox::Ok, parent);
+                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                    QMessageBox::Ok, parent);
     QFont dialogFont = windowFont(SMALL_POINT_SIZE);
     dialogFont.setWeight(QFont::Normal); // an ordinary dialog, not the window's heavy captions
     box.setFont(dialogFont);
     box.setInformativeText(
-        fault.kind() == FaultKind::Overflow
+        fault == FaultKind::Overflow
             ? QStringLiteral("Un lato, o un risultato intermedio, è troppo grande.")
             : QStringLiteral("I lati sono troppo piccoli per il calcolo."));
     // QMessageBox sizes itself by its short main text and would wrap the explanation into a
@@ -226,18 +228,18 @@ void Form2::createPictures() {
 }
 
 void Form2::Command1_Click() {
-    try {
-        const auto results =
-            calculateFromTexts(Text1->text().toStdString(), Text2->text().toStdString(),
-                               Text4->text().toStdString(), QLocale().decimalPoint().toStdString());
-        if (!results) {
-            return;
-        }
-        for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
-            m_resultLabels[i]->setCaption(QString::fromStdString(results->texts[i]));
-        }
-    } catch (const ArithmeticFault& fault) {
-        m_reportFault(this, fault);
+    const auto results =
+        calculateFromTexts(Text1->text().toStdString(), Text2->text().toStdString(),
+                           Text4->text().toStdString(), QLocale().decimalPoint().toStdString());
+    if (results.faulted()) {
+        m_reportFault(this, results.fault());
+        return;
+    }
+    if (!*results) {
+        return;
+    }
+    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
+        m_resultLabels[i]->setCaption(QString::fromStdString((*results)->texts[i]));
     }
 }
 

@@ -23,7 +23,7 @@ class Form2 : public QWidget {
 public:
     // How an arithmetic fault reaches the user; by default a modal error box. Tests replace it so
     // that no dialog blocks them.
-    using FaultReporter = std::function<void(QWidget* parent, const ArithmeticFault& fault)>;
+    using FaultReporter = std::function<void(QWidget* parent, FaultKind fault)>;
 
     explicit Form2(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 #include "angle_dms.h"
-#include "arithmetic_fault.h"
+#include "checked_expectations.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,11 @@ struct SplitCase {
     int seconds;
 };
 
-class SplitAngle : public testing::TestWithParam<SplitCase> {};
+class SplitAngle : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitAngle, GivesDegreesMinutesSeconds) {
     const auto& t = GetParam();
-    const AngleDms dms = splitAngle(t.radians);
+    const AngleDms dms = testing::valueOf(splitAngle(t.radians));
     EXPECT_EQ(dms.degrees, t.degrees);
     EXPECT_EQ(dms.minutes, t.minutes);
     EXPECT_EQ(dms.seconds, t.seconds);
@@ -30,7 +31,7 @@ TEST_P(SplitAngle, GivesDegreesMinutesSeconds) {
 // multiplication by 60, are exactly the half value named.
 INSTANTIATE_TEST_SUITE_P(
     Angles, SplitAngle,
-    testing::Values(
+    ::testing::Values(
         SplitCase{"alpha_of_3_4_5", 0.6435011087932844, 36, 52, 12},
         // PI_APPROX exceeds pi, so whole degrees land just below: no carry from 60 seconds.
         SplitCase{"right_angle_shows_60_seconds", M_PI / 2, 89, 59, 60},
@@ -47,8 +48,10 @@ TEST(SplitAngle, PiApproxIsTheDoubleNearest3_1415927) {
 }
 
 TEST(SplitAngle, NonFiniteAngleIsAnOverflow) {
-    EXPECT_THROW(splitAngle(std::numeric_limits<double>::infinity()), ArithmeticFault);
-    EXPECT_THROW(splitAngle(std::numeric_limits<double>::quiet_NaN()), ArithmeticFault);
+    EXPECT_EQ(testing::faultOf(splitAngle(std::numeric_limits<double>::infinity())),
+              FaultKind::Overflow);
+    EXPECT_EQ(testing::faultOf(splitAngle(std::numeric_limits<double>::quiet_NaN())),
+              FaultKind::Overflow);
 }
 
 } // namespace

@@ -19,8 +19,9 @@ struct ShownForm {
     QStringList faults;
 
     ShownForm() {
-        form->setFaultReporter([this](QWidget*, const ArithmeticFault& fault) {
-            faults << QString::fromUtf8(fault.what());
+        form->setFaultReporter([this](QWidget*, FaultKind fault) {
+            const std::string_view name = faultName(fault);
+            faults << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         });
         form->showMaximized();
         QApplication::setActiveWindow(form.get());
