@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "format_measure.h"
 
+#include "whole_number_digits.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -73,25 +74,20 @@ Rounded roundToMillionths(double magnitude) {
 
 std::string formatMeasure(double value, std::string_view decimalSeparator) {
     const double magnitude = std::fabs(value);
-    // 309 integer digits and room to spare.
-    std::array<char, 330> buffer;
-    char* const first = buffer.data();
-    char* const last = first + buffer.size();
-
-    if (!std::isfinite(magnitude)) {
-        return std::string(first, std::to_chars(first, last, value).ptr); // never a measure
+    if (!std::isfinite(magnitude)) { // never a measure
+        const char* const name = std::isnan(value) ? "nan" : "inf";
+        return (std::signbit(value) ? "-" : "") + std::string(name);
     }
     Rounded rounded;
-    std::string_view integerDigits;
+    std::string integerDigits;
     if (magnitude >= 0x1p64) {
-        // No fraction up here; fixed notation writes every digit of the double exactly.
-        integerDigits = {first,
-                         std::to_chars(first, last, magnitude, std::chars_format::fixed, 0).ptr};
+        // No fraction up here: every digit of the double, exactly.
+        integerDigits = wholeNumberDigits(magnitude);
     } else {
         if (magnitude >= 0x1p-21) { // below 2^-21 (< 0.0000005) everything rounds to 0
             rounded = roundToMillionths(magnitude);
         }
-        integerDigits = {first, std::to_chars(first, last, rounded.whole).ptr};
+        integerDigits = wholeNumberDigits(static_cast<double>(rounded.whole));
     }
 
     std::string text;

@@ -3,27 +3,16 @@
 
 #include "angle_dms.h"
 #include "format_measure.h"
+#include "whole_number_digits.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 namespace zirev1 {
 namespace {
 
-// Degrees and minutes are whole doubles, written with no grouping or decimal separator; through an
-// integer when they fit one, which is much faster than formatting the double.
+// Degrees and minutes are whole doubles, written with no grouping or decimal separator.
 std::string wholeNumberText(double wholeValue) {
-    std::array<char, 330> buffer;
-    char* const first = buffer.data();
-    char* const last = first + buffer.size();
-    if (std::fabs(wholeValue) < 0x1p62) {
-        return std::string(first,
-                           std::to_chars(first, last, static_cast<long long>(wholeValue)).ptr);
-    }
-    return std::string(first,
-                       std::to_chars(first, last, wholeValue, std::chars_format::fixed, 0).ptr);
+    return (wholeValue < 0 ? "-" : "") + wholeNumberDigits(wholeValue);
 }
 
 // Writes the angle's three texts, or returns the fault that splitting it met.

@@ -26,6 +26,8 @@ static_assert(FLT_EVAL_METHOD == 0, "the arctangent needs operations rounded to 
 #endif
 
 namespace zirev1::atan_detail {
+// Internal linkage: the file of three-at-once compiles its own copies for AVX2.
+namespace {
 
 // Taylor coefficients of (atan(t) - t) / t in powers of u = t².
 inline constexpr double C3 = -0x1.5555555555555p-2;
@@ -134,4 +136,5 @@ template <Products P> inline double atanOf(double x) {
     return std::copysign(result, x);
 }
 
+} // namespace
 } // namespace zirev1::atan_detail

@@ -5,34 +5,44 @@
 // three arguments in the lanes of one vector, which costs about as much as one arctangent; the
 // operations are the same IEEE operations lane by lane, so the bits are those of three calls.
 // Everywhere else, and for arguments outside the fast path's range, it is three calls.
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#define ZIREV1_ATAN_LANES 1
-#endif
 
+#include <array>
+#include <bit>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#define ZIREV1_ATAN_LANES 1
+#include <immintrin.h>
+// Everything from here to the matching pop is compiled for AVX2 and fma, the fast path's template
+// included, and runs only after the processor was asked. The fast path's helpers have internal
+// linkage, so these copies never stand in for the ones other files compile.
+#ifdef __clang__
+#pragma clang attribute push(__attribute__((target("avx2,fma"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2,fma")
+#endif
 
 // The lane-by-lane operations come before the fast path's template, whose unqualified calls find
 // them there (vector types bring no namespace for argument-dependent lookup).
-#ifdef ZIREV1_ATAN_LANES
-// The fast path's template instance for vectors is inlined into the one function compiled for
-// AVX2; no vector crosses a call compiled without it, so the ABI note does not apply.
-#pragma GCC diagnostic ignored "-Wpsabi"
 namespace zirev1::atan_detail {
+namespace {
 using Lanes = double __attribute__((vector_size(32)));
 using LaneMask = long long __attribute__((vector_size(32)));
 
-__attribute__((target("avx2,fma"))) inline Lanes fusedMultiplyAdd(Lanes a, Lanes b, Lanes c) {
+inline Lanes fusedMultiplyAdd(Lanes a, Lanes b, Lanes c) {
     return _mm256_fmadd_pd(a, b, c);
 }
-__attribute__((target("avx2,fma"))) inline Lanes magnitude(Lanes x) {
+inline Lanes magnitude(Lanes x) {
     return reinterpret_cast<Lanes>(reinterpret_cast<LaneMask>(x) & 0x7fffffffffffffffLL);
 }
-__attribute__((target("avx2,fma"))) inline Lanes select(LaneMask condition, Lanes ifTrue,
-                                                        Lanes ifFalse) {
+inline Lanes select(LaneMask condition, Lanes ifTrue, Lanes ifFalse) {
     return reinterpret_cast<Lanes>((condition & reinterpret_cast<LaneMask>(ifTrue)) |
                                    (~condition & reinterpret_cast<LaneMask>(ifFalse)));
 }
+} // namespace
 } // namespace zirev1::atan_detail
 #endif
 
@@ -43,9 +53,7 @@ namespace atan_detail {
 namespace {
 
 #ifdef ZIREV1_ATAN_LANES
-
-__attribute__((target("avx2,fma"), flatten)) std::array<double, 3>
-atan3InLanes(const std::array<double, 3>& x) {
+std::array<double, 3> atan3InLanes(const std::array<double, 3>& x) {
     // The fourth lane computes atan(1), unused.
     const Lanes arguments{x[0], x[1], x[2], 1};
     const Lanes y = magnitude(arguments);
@@ -86,6 +94,14 @@ atan3InLanes(const std::array<double, 3>& x) {
 
 } // namespace
 } // namespace atan_detail
+
+#ifdef ZIREV1_ATAN_LANES
+#ifdef __clang__
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+#endif
 
 std::array<double, 3> correctlyRoundedAtan3(const std::array<double, 3>& x) {
 #ifdef ZIREV1_ATAN_LANES

@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstdlib>
 
 // The table points Y of the arctangent's reduction with atan(Y) to about 2^-159, and the series
 // coefficients of its accurate path.
@@ -15,10 +14,13 @@ namespace zirev1::atan_detail {
 constexpr int FIRST_BINADE = -7;
 constexpr int LAST_BINADE = 52;
 
+// Internal linkage: the file of three-at-once compiles its own copies for AVX2.
+namespace {
+
 // Buckets per binade are 2^m, m = max(0, 6 - |e|): then |y - Y| / (1 + yY) <= 2^-7 everywhere,
 // because the denominator grows as fast as the buckets widen away from 1.
 constexpr int bucketBits(int binade) {
-    return binade >= 6 || binade <= -6 ? 0 : 6 - std::abs(binade);
+    return binade >= 6 || binade <= -6 ? 0 : 6 - (binade < 0 ? -binade : binade);
 }
 
 // For each binade from 2^-27 up: where its points start in ATAN_POINTS and how many leading
@@ -49,4 +51,5 @@ constexpr int tableIndex(double y) {
     return binade.start + bucket;
 }
 
+} // namespace
 } // namespace zirev1::atan_detail

@@ -6,6 +6,8 @@
 // The exact sums and products that double-double and expansion arithmetic are built on. Each is
 // exact under round-to-nearest, barring overflow (and, for the product, underflow of the error).
 namespace zirev1::atan_detail {
+// Internal linkage: the file of three-at-once compiles its own copies for AVX2.
+namespace {
 
 template <typename Real> struct PairOf {
     Real value;
@@ -51,4 +53,5 @@ inline Sum twoProduct(double a, double b) {
     return {p, std::fma(a, b, -p)};
 }
 
+} // namespace
 } // namespace zirev1::atan_detail
