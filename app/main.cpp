@@ -2,10 +2,13 @@
 
 #include "fonts.h"
 #include "form2.h"
+#include "maximize.h"
+#include "runtime_directory.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    zirev1::provideRuntimeDirectory();
     QApplication app(argc, argv);
     // The X window class (zirev1) and the desktop entry's id tie the window to its
     // launcher and icon.
@@ -16,6 +19,6 @@ int main(int argc, char** argv) {
     // platform's default font only to replace it.
     QApplication::setFont(zirev1::windowFont(zirev1::DEFAULT_POINT_SIZE));
     zirev1::Form2 window;
-    window.showMaximized();
+    zirev1::showMaximizedOnAnyDisplay(window);
     return QApplication::exec();
 }

@@ -4,6 +4,8 @@
 //
 //   zirev1_render_icon ICON.svg OUTPUT.argb SIZE
 
+#include "runtime_directory.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
         return 64;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    zirev1::provideRuntimeDirectory();
     QGuiApplication app(argc, argv);
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     const int size = QByteArray(argv[3]).toInt();

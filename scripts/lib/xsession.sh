@@ -1,5 +1,6 @@
-# Sourced by the real-X check and the start-up benchmark: a virtual X server with a window
-# manager (without one, maximizing does nothing). start_x_session WIDTH HEIGHT exports DISPLAY;
+# SPDX-License-Identifier: MIT
+# Sourced by the real-X checks and the start-up benchmark: a virtual X server with a window
+# manager, or without one when asked. start_x_session WIDTH HEIGHT [bare] exports DISPLAY;
 # stop_x_session ends both.
 
 X_SESSION_PIDS=()
@@ -17,9 +18,11 @@ start_x_session() {
         sleep 0.05
     done
     export DISPLAY=":$(cat "$X_SESSION_DIR/display")"
-    openbox --sm-disable >"$X_SESSION_DIR/openbox.log" 2>&1 &
-    X_SESSION_PIDS+=($!)
-    sleep 0.5
+    if [ "${3:-}" != bare ]; then
+        openbox --sm-disable >"$X_SESSION_DIR/openbox.log" 2>&1 &
+        X_SESSION_PIDS+=($!)
+        sleep 0.5
+    fi
 }
 
 stop_x_session() {

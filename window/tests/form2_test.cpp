@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <memory>
@@ -33,6 +34,17 @@ private Q_SLOTS:
         QVERIFY(shown.form->isMaximized());
         QCOMPARE(shown.form->normalGeometry().size(), QSize(312, 213));
         QVERIFY(shown.form->layout() == nullptr);
+    }
+
+    // With or without a window manager to maximize it, the window covers the screen's available
+    // area, and its restored size stays the design client area. (Run also on a bare X display.)
+    void coversTheAvailableArea() {
+        ShownForm shown;
+        const QRect available = shown.form->screen()->availableGeometry();
+        QTRY_COMPARE(shown.form->frameGeometry().united(available), available);
+        QTRY_VERIFY(shown.form->width() >= available.width() * 9 / 10);
+        QTRY_VERIFY(shown.form->height() >= available.height() * 9 / 10);
+        QCOMPARE(shown.form->normalGeometry().size(), QSize(312, 213));
     }
 
     void staticLabels_data() {

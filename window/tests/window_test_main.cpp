@@ -1,6 +1,8 @@
 // Runs the window test classes; the first argument, when given, names the one to run and the
 // rest go to it as Qt Test arguments.
 
+#include "runtime_directory.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    zirev1::provideRuntimeDirectory();
     QApplication app(argc, argv);
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int testArgc = argc > 1 ? argc - 1 : 1;

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "form2.h"
+#include "maximize.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,7 +25,7 @@ struct ShownForm {
             const std::string_view name = faultName(fault);
             faults << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         });
-        form->showMaximized();
+        showMaximizedOnAnyDisplay(*form); // as the program starts it
         QApplication::setActiveWindow(form.get());
         if (!QTest::qWaitForWindowActive(form.get())) {
             qFatal("the window did not become active");
