@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds zirev1's Debian package from a build folder, installs it, checks what a user would meet
-# (the two programs, the launcher, the icon, the manual page) and removes it again.
+# SPDX-License-Identifier: MIT
+# Builds zirev1's Debian package from a build folder, has Debian's own checker (lintian) look at
+# it, installs it, checks what a user would meet (the two programs, the launcher, the icon, the
+# manual pages) and removes it again.
 #   package_check.sh BUILD_DIR
 set -euo pipefail
 build=$1
 if [ "$(id -u)" -ne 0 ]; then
     echo "package check: needs root to install the package; skipped"
-    exit 0
+    exit 77 # ctest reports it as skipped, not passed
 fi
 if dpkg-query -W -f='${Status}' zirev1 2>/dev/null | grep -q 'install ok installed'; then
     echo "package check: a zirev1 package is installed already; not touching it" >&2
@@ -18,6 +20,14 @@ trap 'dpkg -r zirev1 >/dev/null 2>&1 || true; rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log" 2>&1) || { cat "$out/cpack.log"; exit 1; }
 deb=$(ls "$out"/zirev1_*.deb)
 echo "package: $(basename "$deb")"
+# No error and no warning; lintian's remark about running as root is not about the package.
+if ! lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1; then
+    grep -v 'running with root privileges' "$out/lintian.log" >&2
+    echo "lintian finds fault with the package" >&2
+    exit 1
+fi
+echo "lintian: no error, no warning"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "qt6-wayland not recommended" >&2; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
@@ -31,7 +41,10 @@ for file in /usr/bin/zirev1 \
     /usr/share/applications/io.github.zirev1.Zirev1.desktop \
     /usr/share/metainfo/io.github.zirev1.Zirev1.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/io.github.zirev1.Zirev1.svg \
-    /usr/share/man/man1/zirev1-calc.1; do
+    /usr/share/man/man1/zirev1-calc.1.gz \
+    /usr/share/man/man1/zirev1.1.gz \
+    /usr/share/doc/zirev1/copyright \
+    /usr/share/doc/zirev1/changelog.gz; do
     [ -e "$file" ] || { echo "not installed: $file" >&2; exit 1; }
 done
 desktop-file-validate /usr/share/applications/io.github.zirev1.Zirev1.desktop
