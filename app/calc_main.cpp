@@ -29,7 +29,7 @@ constexpr std::string_view USAGE =
     "stampato); con 2 su errore aritmetico (\"Overflow\" o \"Divisione per zero\" su stderr).\n"
     "\n"
     "Senza argomenti legge lo standard input: ogni riga, tre testi separati da tabulazioni;\n"
-    "per ogni riga una riga: i dodici testi separati da tabulazioni, una riga vuota se non c'e'\n"
+    "per ogni riga una riga: i dodici testi separati da tabulazioni, una riga vuota se non c'è\n"
     "soluzione, o il nome dell'errore. Le righe oltre 1 MiB ricevono \"Riga troppo lunga\".\n"
     "\n"
     "I lati si leggono sempre con il punto decimale; le misure usano il separatore decimale\n"

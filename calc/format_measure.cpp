@@ -75,8 +75,11 @@ Rounded roundToMillionths(double magnitude) {
 std::string formatMeasure(double value, std::string_view decimalSeparator) {
     const double magnitude = std::fabs(value);
     if (!std::isfinite(magnitude)) { // never a measure
-        const char* const name = std::isnan(value) ? "nan" : "inf";
-        return (std::signbit(value) ? "-" : "") + std::string(name);
+        std::string name = std::isnan(value) ? "nan" : "inf";
+        if (std::signbit(value)) {
+            name.insert(name.begin(), '-');
+        }
+        return name;
     }
     Rounded rounded;
     std::string integerDigits;

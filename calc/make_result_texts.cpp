@@ -12,7 +12,11 @@ namespace {
 
 // Degrees and minutes are whole doubles, written with no grouping or decimal separator.
 std::string wholeNumberText(double wholeValue) {
-    return (wholeValue < 0 ? "-" : "") + wholeNumberDigits(wholeValue);
+    std::string text = wholeNumberDigits(wholeValue);
+    if (wholeValue < 0) {
+        text.insert(text.begin(), '-');
+    }
+    return text;
 }
 
 // Writes the angle's three texts, or returns the fault that splitting it met.

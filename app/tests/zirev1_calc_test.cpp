@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built zirev1-calc as a user would, through a shell, and checks what it prints.
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
@@ -42,9 +44,9 @@ CalcRun runCalc(const std::string& args, const std::string& input = "",
         std::filesystem::temp_directory_path() / ("zirev1-calc-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
-    const std::string command = "LC_ALL=" + locale + " " + ZIREV1_CALC_PATH + " " + args + " < " +
-                                quoted(dir / "in") + " > " + quoted(dir / "out") + " 2> " +
-                                quoted(dir / "err");
+    const std::string command = "LC_ALL=" + locale + " " + quoted(ZIREV1_CALC_PATH) + " " + args +
+                                " < " + quoted(dir / "in") + " > " + quoted(dir / "out") +
+                                " 2> " + quoted(dir / "err");
     CalcRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -117,6 +119,9 @@ TEST(ZirevCalcArguments, OptionsOnlyAsTheSoleArgument) {
     const CalcRun version = runCalc("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("zirev1-calc ") + ZIREV1_VERSION + "\n");
+    // Proper Italian in UTF-8: accented letters, not a vowel and an apostrophe.
+    EXPECT_NE(help.out.find("c'è"), std::string::npos);
+    EXPECT_FALSE(std::regex_search(help.out, std::regex("[aeiou]'(\\s|$)")));
     // With three arguments, "--help" is a field text like any other.
     EXPECT_EQ(runCalc("--help 4 5").status, 1);
 }
@@ -186,7 +191,7 @@ TEST(ZirevCalcBatch, OverlongLineIsAnsweredAndTheNextGoesOn) {
 TEST(ZirevCalcBatch, HundredMegabyteLineInBoundedMemory) {
     const std::string script = std::string("{ printf '3\\t4\\t5\\n'; head -c 100000000 /dev/zero | "
                                            "tr '\\0' '7'; printf '\\n3\\t4\\t5'; } | ") +
-                               ZIREV1_CALC_PATH;
+                               quoted(ZIREV1_CALC_PATH);
     const auto [output, status] = runScript(script);
     ASSERT_EQ(status, 0);
     EXPECT_EQ(output, LINE_345 + "Riga troppo lunga\n" + LINE_345);
@@ -212,7 +217,7 @@ TEST(ZirevCalcBatch, CommaLocale) {
 
 TEST(ZirevCalcBatch, ClosedOutputPipeEndsQuietly) {
     const std::string command =
-        std::string("yes '3\t4\t5' | head -c 50000000 | ") + ZIREV1_CALC_PATH + " | head -n 1";
+        std::string("yes '3\t4\t5' | head -c 50000000 | ") + quoted(ZIREV1_CALC_PATH) + " | head -n 1";
     // The status of zirev1-calc itself; yes and head -c die of SIGPIPE as usual.
     EXPECT_EQ(runScript(command + "; echo status=${PIPESTATUS[2]}").first, LINE_345 + "status=0\n");
 }
