@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "batch_driver.h"
 
 #include "arithmetic_fault.h"

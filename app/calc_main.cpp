@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zirev1-calc: the triangle calculation without the window.
 
 #include "arithmetic_fault.h"

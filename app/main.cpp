@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zirev1: the window.
 
 #include "fonts.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Lines per second of the batch driver over a million triangles (build first: scripts/test).
 #   bench/batch_throughput.sh [build-dir] [lines]
 set -euo pipefail

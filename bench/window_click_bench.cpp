@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // From a click of "Calcolo" to the twelve result labels repainted, on the offscreen platform.
 //
 //   build/bench/zirev1_window_click_bench

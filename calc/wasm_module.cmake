@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The calculation as a WebAssembly module (build/wasm/zirev1_calc.wasm), made by the normal build
 # whenever clang can target wasm32-wasi with Debian's wasi-libc and libc++ for wasm32. It exports
 # zirev1_calculate (c_interface/zirev1_calculate.h), zirev1_allocate and zirev1_release, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Properties of the whole command on three arbitrary field texts: the twelve texts are
 // deterministic and well formed, each angle lies in (0, 180) degrees, and a fault comes only from
 // the conditions that raise it.

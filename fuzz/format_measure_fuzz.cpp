@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Properties of formatMeasure on any non-negative finite double: the pattern "0.######" (digits,
 // the separator, at most six decimals and no trailing zero), and the exact rounding to six
 // decimals with ties away from zero, checked against the double's full decimal expansion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property: whatever is typed into a side field, through keys, Ctrl key combinations or
 // input-method commits, the field holds only the characters of a number.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property: the side read from any text is the correctly rounded value of its leading number,
 // or an overflow exactly when that number lies beyond the double range.
 

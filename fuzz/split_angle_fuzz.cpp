@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Properties of splitAngle for any angle in (0, pi): degrees 0-179, minutes 0-59, seconds 0-60,
 // and the three together within a second of the angle measured with PI_APPROX.
 

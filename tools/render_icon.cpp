@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the application's SVG icon at build time to raw premultiplied ARGB32 pixels of the given
 // size (native byte order: the build machine's is the program's), so that the window shows the
 // same icon without an SVG engine or an image decoder at start-up.

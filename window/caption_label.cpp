@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "caption_label.h"
 
 namespace zirev1 {

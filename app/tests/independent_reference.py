@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Cross-checks zirev1-calc against an independent implementation of the same calculation.
 
 The reference follows the documented steps in Python floats (IEEE doubles, no fused multiply-add)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference for start-up: the barest Qt 6 Widgets window, one label, maximized.
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up of zirev1 against the bare Qt 6 window, under Xvfb with openbox, alternating runs.
 #   bench/startup/run.sh [BUILD_DIR] [RUNS]        (build first: scripts/test --plain)
 # Prints, for time to map, time to the first complete paint and peak resident memory, the median,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program under the X server of $DISPLAY (with a window manager running) and measures,
 // from outside, how fast its window appears:
 //   map    exec to the first top-level window mapped (the window manager's frame);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "format_measure.h"
 
 #include <gtest/gtest.h>

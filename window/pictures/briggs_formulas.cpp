@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "briggs_formulas.h"
 
 #include "fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "triangle_figure.h"
 
 #include "fonts.h"

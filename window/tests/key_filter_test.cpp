@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "side_key_filter.h"
 #include "window_test_support.h"
 

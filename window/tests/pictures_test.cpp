@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "validity_conditions.h"
 #include "window_test_support.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Drives zirev1 in a real X session and reads its results as a screen reader does."""
 
 import os

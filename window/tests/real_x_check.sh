@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window as a person meets it: a real X server (Xvfb) with a window manager, keys typed and
 # clicks made through the X server by xdotool, results read back through the screen reader's
 # accessibility bus (AT-SPI), and a screenshot.

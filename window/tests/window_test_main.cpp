@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the window test classes; the first argument, when given, names the one to run and the
 // rest go to it as Qt Test arguments.
 
