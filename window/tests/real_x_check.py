@@ -4,9 +4,9 @@
 import os
 import subprocess
 import sys
-import time
 
-import pyatspi
+from accessibility import (EXPECTED_345, FIELD_NAMES, descendants, fields_by_name,
+                           find_application, results, wait_for)
 
 PROGRAM, SCREENSHOT = sys.argv[1], sys.argv[2]
 SCALE = int(os.environ.get("QT_SCALE_FACTOR", "1"))
@@ -17,43 +17,11 @@ DESKTOP_ENTRY = os.path.join(os.path.dirname(__file__), "..", "..", "data",
 # must read.
 TEXT1, TEXT2, TEXT4 = ((168 * SCALE, y * SCALE) for y in (296, 344, 392))
 COMMAND1 = (740 * SCALE, 240 * SCALE)
-EXPECTED = {
-    "α, gradi": "36", "α, primi": "52", "α, secondi": "12",
-    "β, gradi": "53", "β, primi": "7", "β, secondi": "48",
-    "γ, gradi": "89", "γ, primi": "59", "γ, secondi": "60",
-    "Altezza h su a": "4.", "Superficie": "6.", "Perimetro": "12.",
-}
 
 
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True,
                           text=True).stdout.strip()
-
-
-def wait_for(what, probe, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"real-X check: timed out waiting for {what}")
-
-
-def find_application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        if app is not None and app.name == os.path.basename(PROGRAM):
-            return app
-    return None
-
-
-def descendants(node):
-    for child in node:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
 
 
 def click(window, point):
@@ -77,9 +45,9 @@ def main():
             and w)
         print(f"window {window} maximized to width {width}")
 
-        app = wait_for("zirev1 on the accessibility bus", find_application)
-        fields = {n.name: n for n in descendants(app) if n.getRoleName() == "text"}
-        missing = {"Lato a", "Lato b", "Lato c"} - set(fields)
+        app = wait_for("zirev1 on the accessibility bus", lambda: find_application(PROGRAM))
+        fields = fields_by_name(app)
+        missing = set(FIELD_NAMES) - set(fields)
         if missing:
             sys.exit(f"real-X check: fields not found by name: {sorted(missing)}")
         buttons = [n for n in descendants(app) if n.name == "Calcolo"]
@@ -101,15 +69,10 @@ def main():
         type_into(window, TEXT4, "5")
         click(window, COMMAND1)
 
-        def results():
-            found = {n.description: n.name for n in descendants(app)
-                     if n.getRoleName() == "label" and n.description in EXPECTED}
-            return found if found.get("Perimetro") else None
-
-        found = wait_for("the results", results)
+        found = wait_for("the results", lambda: results(app))
         subprocess.run(["import", "-window", "root", SCREENSHOT], check=True)
-        if found != EXPECTED:
-            sys.exit(f"real-X check: results read {found}, expected {EXPECTED}")
+        if found != EXPECTED_345:
+            sys.exit(f"real-X check: results read {found}, expected {EXPECTED_345}")
         texts = {n.name: n.queryText().getText(0, -1) for n in fields.values()}
         if texts != {"Lato a": "3", "Lato b": "4", "Lato c": "5"}:
             sys.exit(f"real-X check: the keystroke filter let through: {texts}")
