@@ -98,6 +98,16 @@ QIcon applicationIcon() {
     return icon;
 }
 
+} // namespace
+
+QString faultExplanation(FaultKind fault) {
+    return fault == FaultKind::Overflow
+               ? QStringLiteral("Un lato, o un risultato intermedio, è troppo grande.")
+               : QStringLiteral("I lati sono troppo piccoli per il calcolo.");
+}
+
+namespace {
+
 // A modal box that names the fault and says, in a line, what it means for the sides typed.
 void showFaultBox(QWidget* parent, FaultKind fault) {
     const std::string_view name = faultName(fault);
@@ -107,10 +117,7 @@ void showFaultBox(QWidget* parent, FaultKind fault) {
     QFont dialogFont = windowFont(SMALL_POINT_SIZE);
     dialogFont.setWeight(QFont::Normal); // an ordinary dialog, not the window's heavy captions
     box.setFont(dialogFont);
-    box.setInformativeText(
-        fault == FaultKind::Overflow
-            ? QStringLiteral("Un lato, o un risultato intermedio, è troppo grande.")
-            : QStringLiteral("I lati sono troppo piccoli per il calcolo."));
+    box.setInformativeText(faultExplanation(fault));
     // QMessageBox sizes itself by its short main text and would wrap the explanation into a
     // narrow column; a spacer in its grid gives it room for a line or two.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

@@ -16,6 +16,9 @@ namespace zirev1 {
 
 class CaptionLabel;
 
+// What a fault means for the sides typed, in a line: the fault box's explanation.
+QString faultExplanation(FaultKind fault);
+
 // The calculator's one window: explanatory labels, the three side fields, the Calculate button,
 // twelve result labels and three pictures, all at fixed places in twips.
 class Form2 : public QWidget {

@@ -3,13 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -121,7 +122,13 @@ TEST(ZirevCalcArguments, OptionsOnlyAsTheSoleArgument) {
     EXPECT_EQ(version.out, std::string("zirev1-calc ") + ZIREV1_VERSION + "\n");
     // Proper Italian in UTF-8: accented letters, not a vowel and an apostrophe.
     EXPECT_NE(help.out.find("c'è"), std::string::npos);
-    EXPECT_FALSE(std::regex_search(help.out, std::regex("[aeiou]'(\\s|$)")));
+    for (std::size_t quote = help.out.find('\''); quote != std::string::npos;
+         quote = help.out.find('\'', quote + 1)) {
+        const bool afterVowel = quote > 0 && std::string_view("aeiou").find(help.out[quote - 1]) !=
+                                                 std::string_view::npos;
+        const bool endsWord = quote + 1 == help.out.size() || std::isspace(help.out[quote + 1]);
+        EXPECT_FALSE(afterVowel && endsWord) << help.out.substr(quote - 10, 12);
+    }
     // With three arguments, "--help" is a field text like any other.
     EXPECT_EQ(runCalc("--help 4 5").status, 1);
 }

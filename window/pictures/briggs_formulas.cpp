@@ -60,7 +60,10 @@ void drawFormula(QPainter& painter, const Formula& formula, qreal left, qreal mi
 } // namespace
 
 BriggsFormulas::BriggsFormulas(const QPoint& topLeft, QWidget* parent)
-    : Picture("Image2", QRect(topLeft, QSize(370, 268)), parent) {}
+    : Picture("Image2",
+              QStringLiteral("Formule di Briggs: le tangenti dei mezzi angoli dai lati e dal "
+                             "semiperimetro p"),
+              QRect(topLeft, QSize(370, 268)), parent) {}
 
 void BriggsFormulas::paintEvent(QPaintEvent*) {
     QPainter painter(this);

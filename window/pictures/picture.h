@@ -11,7 +11,9 @@ class Picture : public QWidget {
     Q_OBJECT
 
 public:
-    Picture(const char* objectName, const QRect& geometry, QWidget* parent);
+    // The accessible name tells a screen reader what the picture shows.
+    Picture(const char* objectName, const QString& accessibleName, const QRect& geometry,
+            QWidget* parent);
 };
 
 } // namespace zirev1

@@ -48,7 +48,10 @@ void drawLetter(QPainter& painter, const QPointF& centre, const QString& letter)
 } // namespace
 
 TriangleFigure::TriangleFigure(const QPoint& topLeft, QWidget* parent)
-    : Picture("Image1", QRect(topLeft, QSize(289, 291)), parent) {}
+    : Picture("Image1",
+              QStringLiteral("Figura: il triangolo con i lati a, b, c, gli angoli α, β, γ e "
+                             "l'altezza h su a"),
+              QRect(topLeft, QSize(289, 291)), parent) {}
 
 void TriangleFigure::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -35,7 +35,9 @@ constexpr TextRun RUNS[] = {
 } // namespace
 
 ValidityConditions::ValidityConditions(const QRect& geometry, QWidget* parent)
-    : Picture("Image3", geometry, parent) {}
+    : Picture("Image3",
+              QStringLiteral("Condizioni di validità: p - a, p - b e p - c maggiori di zero"),
+              geometry, parent) {}
 
 QRect ValidityConditions::inkArea() {
     // About 1560 x 1360 twips, with room for the wider stand-in typeface.
