@@ -14,11 +14,18 @@ packages_for() {
     ' "$ZIREV1_ROOT/scripts/packages.txt"
 }
 
+# Names that installed packages provide (Node.js from elsewhere may provide npm, say).
+provided_names() {
+    dpkg-query -W -f='${Status}|${Provides}\n' 2>/dev/null | grep '^install ok installed|' |
+        cut -d'|' -f2 | tr ',' '\n' | sed 's/(.*)//; s/ //g' | grep -v '^$' | sort -u
+}
+
 missing_packages() {
-    local pkg
+    local pkg provided
+    provided=$(provided_names)
     for pkg in $(packages_for "$@"); do
         dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' ||
-            echo "$pkg"
+            grep -qx "$pkg" <<<"$provided" || echo "$pkg"
     done
 }
 

@@ -5,7 +5,7 @@
 //   node wasm_batch.mjs MODULE.wasm SEPARATOR < fields.tsv > answers.tsv
 
 import { readFileSync, writeSync } from 'node:fs';
-import { loadCalculation } from '../calculation.mjs';
+import { loadCalculation } from '../zirev1.mjs';
 
 const [modulePath, separator] = process.argv.slice(2);
 const calculate = await loadCalculation(readFileSync(modulePath));

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// The web edition's one module: the glue to the calculation compiled to WebAssembly, and the
+// page's events, which behave as the desktop window's do.
+
+const RESULTS = 0;
+const NO_TRIANGLE = 1;
+const FAULT_NAMES = { 2: 'Overflow', 3: 'Divisione per zero' };
+const OUT_TOO_SMALL = 4;
+
+// Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
+// calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes:
+//   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
+//   calculate('1', '2', '3', '.') -> { noTriangle: true }
+//   calculate('1e400', ...)      -> { fault: 'Overflow' }  (for a side of 400 nines)
+export async function loadCalculation(moduleBytes) {
+  const { instance } = await WebAssembly.instantiate(moduleBytes, {});
+  const wasm = instance.exports;
+  wasm._initialize();
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+
+  // Copies bytes into the module's memory; the caller releases them.
+  function place(bytes) {
+    const address = wasm.zirev1_allocate(bytes.length);
+    new Uint8Array(wasm.memory.buffer, address, bytes.length).set(bytes);
+    return address;
+  }
+
+  return function calculate(a, b, c, separator) {
+    const inputs = [a, b, c, separator].map((text) =>
+      typeof text === 'string' ? encoder.encode(text) : text);
+    const addresses = inputs.map(place);
+    let capacity = 4096;
+    for (;;) {
+      const out = wasm.zirev1_allocate(capacity);
+      const outLength = wasm.zirev1_allocate(4);
+      const outcome = wasm.zirev1_calculate(
+        addresses[0], inputs[0].length, addresses[1], inputs[1].length,
+        addresses[2], inputs[2].length, addresses[3], inputs[3].length,
+        out, capacity, outLength);
+      const length = new Uint32Array(wasm.memory.buffer, outLength, 1)[0];
+      const text = outcome === RESULTS
+        ? decoder.decode(new Uint8Array(wasm.memory.buffer, out, length)) : '';
+      wasm.zirev1_release(out);
+      wasm.zirev1_release(outLength);
+      if (outcome === OUT_TOO_SMALL) {
+        capacity = length;
+        continue;
+      }
+      addresses.forEach((address) => wasm.zirev1_release(address));
+      if (outcome === RESULTS) {
+        return { texts: text.split('\n').slice(0, 12) };
+      }
+      if (outcome === NO_TRIANGLE) {
+        return { noTriangle: true };
+      }
+      return { fault: FAULT_NAMES[outcome] };
+    }
+  };
+}
+
+// The characters a side field accepts as typed, like the window's keystroke filter.
+const SIDE_CHARACTERS = '-+.0123456789';
+
+function acceptedCharacters(text) {
+  return [...text].filter((ch) => SIDE_CHARACTERS.includes(ch)).join('');
+}
+
+// The decimal separator of the browser's language: a comma under it-IT, a point under en-US.
+function decimalSeparator() {
+  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+  return parts.find((part) => part.type === 'decimal')?.value ?? '.';
+}
+
+// Typing and input-method commits pass the filter character by character; pasting does not.
+// Ctrl with a letter types a control character in the window, which the filter drops, so it
+// does nothing here either (no Ctrl+V paste: only the context menu pastes).
+function filterSideField(field) {
+  field.addEventListener('keydown', (event) => {
+    if ((event.ctrlKey || event.metaKey) && /^[a-z]$/i.test(event.key)) {
+      event.preventDefault();
+    }
+  });
+  field.addEventListener('beforeinput', (event) => {
+    if (event.inputType !== 'insertText' || event.data === null) {
+      return; // deletions, pastes and compositions (handled when they end)
+    }
+    const accepted = acceptedCharacters(event.data);
+    if (accepted !== event.data) {
+      event.preventDefault();
+      if (accepted !== '') {
+        field.setRangeText(accepted, field.selectionStart, field.selectionEnd, 'end');
+      }
+    }
+  });
+  let beforeComposition = null;
+  field.addEventListener('compositionstart', () => {
+    beforeComposition = { value: field.value, start: field.selectionStart, end: field.selectionEnd };
+  });
+  field.addEventListener('compositionend', (event) => {
+    if (beforeComposition === null) return;
+    const { value, start, end } = beforeComposition;
+    beforeComposition = null;
+    const accepted = acceptedCharacters(event.data ?? '');
+    field.value = value.slice(0, start) + accepted + value.slice(end);
+    field.setSelectionRange(start + accepted.length, start + accepted.length);
+  });
+}
+
+// Starts the page: config.wasm is the module's bytes in base64, config.results the ids of the
+// twelve result labels in writing order, config.faults the fault box's explanations by name.
+export async function startPage(config) {
+  const bytes = Uint8Array.from(atob(config.wasm), (ch) => ch.charCodeAt(0));
+  const calculate = await loadCalculation(bytes);
+  const fields = ['Text1', 'Text2', 'Text4'].map((id) => document.getElementById(id));
+  const button = document.getElementById('Command1');
+  const results = config.results.map((id) => document.getElementById(id));
+  const faultBox = document.getElementById('faultBox');
+  // Intl's formatters are slow to make; the language does not change while the page is open.
+  const separator = decimalSeparator();
+
+  fields.forEach(filterSideField);
+  // Enter never presses Calcolo; Space and a click do.
+  button.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') event.preventDefault();
+  });
+  button.addEventListener('click', function Command1_Click() {
+    const outcome = calculate(fields[0].value, fields[1].value, fields[2].value, separator);
+    if (outcome.fault) {
+      document.getElementById('faultName').textContent = outcome.fault;
+      document.getElementById('faultExplanation').textContent = config.faults[outcome.fault];
+      faultBox.showModal();
+    } else if (outcome.texts) {
+      outcome.texts.forEach((text, i) => { results[i].textContent = text; });
+    }
+  });
+  faultBox.addEventListener('close', () => button.focus());
+
+  // The form keeps its pixel places, scaled down to the width on a narrow screen.
+  const form = document.getElementById('Form2');
+  const fit = () => {
+    const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
+    form.style.transform = scale < 1 ? `scale(${scale})` : '';
+    document.body.style.height = `${form.offsetHeight * scale}px`;
+  };
+  addEventListener('resize', fit);
+  fit();
+  button.focus();
+  document.documentElement.dataset.ready = 'true';
+}
