@@ -13,6 +13,7 @@ trap stop_x_session EXIT
 start_x_session 1280 1024 bare
 unset XDG_RUNTIME_DIR
 export LC_ALL=C
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 QT_QPA_PLATFORM=xcb "$tests" Form2Test window coversTheAvailableArea
 
