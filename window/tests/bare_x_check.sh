@@ -13,7 +13,8 @@ trap stop_x_session EXIT
 start_x_session 1280 1024 bare
 unset XDG_RUNTIME_DIR
 export LC_ALL=C
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# Quoted: the sanitizers split their options on blanks, and the path may hold some.
+export LSAN_OPTIONS="suppressions='$here/lsan.supp'${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 QT_QPA_PLATFORM=xcb "$tests" Form2Test window coversTheAvailableArea
 
