@@ -102,6 +102,12 @@ zirev1_setup() {
             setup_failed "update the package lists" "$status" "$log" "apt-get update && $install"
             return 1
         fi
+        # apt goes on when a list cannot be fetched (no network, a dead mirror); say so now, as
+        # the install that follows may fail for it.
+        if grep -q '^Err:' "$log"; then
+            echo "setup: some package lists could not be fetched:" >&2
+            grep -E '^(Err|W):' "$log" | head -n 6 | sed 's/^/    /' >&2
+        fi
         echo "setup: installing them and what they depend on"
         as_root env DEBIAN_FRONTEND=noninteractive $install 2>&1 | show_apt_progress "$log" "$count" ||
             status=$?
