@@ -76,13 +76,19 @@ setup_failed() {
 # Copies apt's output to the log and prints a line when it begins to download, to unpack and to
 # configure, with the count of packages done every so often.
 show_apt_progress() {
-    tee -a "$1" | awk -v total="$2" '
+    tee -a "$1" | awk '
         function say(text) { print "setup: " text; fflush() }
-        /^Get:/ { if (phase != "get") { phase = "get"; say("downloading " total " packages") } }
-        /^Unpacking / { if (phase != "unpack") { phase = "unpack"; n = 0; say("unpacking") }
-                        if (++n % 50 == 0) say("  unpacked " n) }
-        /^Setting up / { if (phase != "setup") { phase = "setup"; n = 0; say("configuring") }
-                         if (++n % 50 == 0) say("  configured " n) }'
+        function phase(name, text) { if (!(name in seen)) { seen[name] = 1; say(text) } }
+        / newly installed, / { total = $3 }
+        /^Get:/ { phase("get", "downloading " total " packages (those asked for, and their needs)") }
+        /^Unpacking / {
+            phase("unpack", "unpacking")
+            if (++unpacked % 50 == 0) say("  unpacked " unpacked " of " total)
+        }
+        /^Setting up / {
+            phase("setup", "configuring")
+            if (++configured % 50 == 0) say("  configured " configured " of " total)
+        }'
 }
 
 zirev1_setup() {
@@ -109,7 +115,7 @@ zirev1_setup() {
             grep -E '^(Err|W):' "$log" | head -n 6 | sed 's/^/    /' >&2
         fi
         echo "setup: installing them and what they depend on"
-        as_root env DEBIAN_FRONTEND=noninteractive $install 2>&1 | show_apt_progress "$log" "$count" ||
+        as_root env DEBIAN_FRONTEND=noninteractive $install 2>&1 | show_apt_progress "$log" ||
             status=$?
         if [ "$status" -ne 0 ]; then
             setup_failed "install the packages" "$status" "$log" "$install"
