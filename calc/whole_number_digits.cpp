@@ -21,7 +21,7 @@ std::string wholeNumberDigits(double wholeValue) {
     int exponent = 0;
     const double fraction = std::frexp(magnitude, &exponent);
     const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    const int shift = exponent - 53; // >= 11 here
+    const int shift = exponent - 53;       // >= 11 here
     std::array<std::uint32_t, 34> limbs{}; // 1024 bits and one more limb
     const int limbShift = shift / 32;
     const int bitShift = shift % 32;

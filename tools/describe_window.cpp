@@ -144,10 +144,9 @@ int main(int argc, char** argv) {
         {"height", form.height()},
         {"background", colourName(form.palette().color(QPalette::Window))},
         {"font", fontOf(form)},
-        {"faults",
-         QJsonObject{{"Overflow", zirev1::faultExplanation(zirev1::FaultKind::Overflow)},
-                     {"DivisionByZero",
-                      zirev1::faultExplanation(zirev1::FaultKind::DivisionByZero)}}},
+        {"faults", QJsonObject{{"Overflow", zirev1::faultExplanation(zirev1::FaultKind::Overflow)},
+                               {"DivisionByZero",
+                                zirev1::faultExplanation(zirev1::FaultKind::DivisionByZero)}}},
         {"controls", controls}};
     if (!write(output.filePath(QStringLiteral("window.json")),
                QJsonDocument(window).toJson(QJsonDocument::Indented))) {

@@ -21,8 +21,7 @@ namespace {
 struct FreeDeleter {
     void operator()(void* reply) const { std::free(reply); }
 };
-template <typename Reply>
-using ReplyPointer = std::unique_ptr<Reply, FreeDeleter>;
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, FreeDeleter>;
 
 xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     const ReplyPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(

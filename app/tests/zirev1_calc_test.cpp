@@ -46,8 +46,8 @@ CalcRun runCalc(const std::string& args, const std::string& input = "",
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
     const std::string command = "LC_ALL=" + locale + " " + quoted(ZIREV1_CALC_PATH) + " " + args +
-                                " < " + quoted(dir / "in") + " > " + quoted(dir / "out") +
-                                " 2> " + quoted(dir / "err");
+                                " < " + quoted(dir / "in") + " > " + quoted(dir / "out") + " 2> " +
+                                quoted(dir / "err");
     CalcRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -223,8 +223,8 @@ TEST(ZirevCalcBatch, CommaLocale) {
 }
 
 TEST(ZirevCalcBatch, ClosedOutputPipeEndsQuietly) {
-    const std::string command =
-        std::string("yes '3\t4\t5' | head -c 50000000 | ") + quoted(ZIREV1_CALC_PATH) + " | head -n 1";
+    const std::string command = std::string("yes '3\t4\t5' | head -c 50000000 | ") +
+                                quoted(ZIREV1_CALC_PATH) + " | head -n 1";
     // The status of zirev1-calc itself; yes and head -c die of SIGPIPE as usual.
     EXPECT_EQ(runScript(command + "; echo status=${PIPESTATUS[2]}").first, LINE_345 + "status=0\n");
 }

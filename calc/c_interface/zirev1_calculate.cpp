@@ -10,8 +10,8 @@ int zirev1_calculate(const char* a, size_t aLength, const char* b, size_t bLengt
                      size_t cLength, const char* decimalSeparator, size_t separatorLength,
                      char* out, size_t outCapacity, size_t* outLength) {
     *outLength = 0;
-    const auto result = zirev1::calculateFromTexts(
-        {a, aLength}, {b, bLength}, {c, cLength}, {decimalSeparator, separatorLength});
+    const auto result = zirev1::calculateFromTexts({a, aLength}, {b, bLength}, {c, cLength},
+                                                   {decimalSeparator, separatorLength});
     if (result.faulted()) {
         return result.fault() == zirev1::FaultKind::Overflow ? ZIREV1_OVERFLOW
                                                              : ZIREV1_DIVISION_BY_ZERO;
