@@ -8,8 +8,8 @@
 #include <cfloat>
 #include <cmath>
 
-// The arctangent's fast path, inline so that a caller computing several arctangents lets the
-// processor overlap them.
+// The arctangent's fast path, a template over the number type: one double, or the lanes of a
+// vector (atan_lanes.cpp), with the same operations lane by lane.
 
 // Every operation must round once to double: excess precision (x87) would break the exact sums
 // and products the method rests on.

@@ -28,7 +28,7 @@ struct AccurateResult {
 };
 AccurateResult atanAccurate(double y);
 
-// The table point of y, and |t| for it (at most 2^-7).
+// The table point Y of y; the reduction keeps |y - Y| / (1 + yY) at most 2^-7.
 double tablePoint(double y);
 
 } // namespace zirev1::atan_detail
