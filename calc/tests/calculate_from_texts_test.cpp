@@ -48,8 +48,8 @@ TEST(CalculateFromTexts, FieldsAreReadInOrder) {
 }
 
 TEST(CalculateFromTexts, FaultsOfTheSolutionPassThrough) {
-    const std::string e78 = "1" + std::string(78, '0');
-    const std::string e170 = "0." + std::string(169, '0') + "1";
+    const std::string e78 = std::string("1").append(78, '0');
+    const std::string e170 = std::string("0.").append(169, '0').append("1");
     EXPECT_EQ(faultOf(calculateFromTexts(e78, e78, e78, ".")), FaultKind::Overflow);
     EXPECT_EQ(faultOf(calculateFromTexts(e170, e170, e170, ".")), FaultKind::DivisionByZero);
 }

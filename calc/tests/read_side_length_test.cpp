@@ -29,7 +29,7 @@ TEST_P(ReadSideLength, ReadsLeadingNumber) {
     EXPECT_EQ(std::signbit(value), std::signbit(t.value));
 }
 
-const std::string tinyText = "0." + std::string(400, '0') + "1";
+const std::string tinyText = std::string("0.").append(400, '0').append("1");
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadSideLength,
@@ -67,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadSideLengthFault, NumberBeyondRangeIsOverflow) {
     const std::string digits(400, '9');
-    for (const std::string& text :
-         {digits, "-" + digits, digits + ".5", "1" + std::string(309, '0')}) {
+    for (const std::string& text : {digits, std::string("-").append(digits), digits + ".5",
+                                    std::string("1").append(309, '0')}) {
         EXPECT_EQ(faultOf(readSideLength(text)), FaultKind::Overflow)
             << text.size() << " characters";
     }
