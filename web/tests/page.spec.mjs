@@ -75,6 +75,22 @@ test.describe('the window in the browser', () => {
       await expect(a).toHaveValue('3-1.5');
     });
 
+  test('an input method\'s composition is filtered when it is committed', async ({ page }) => {
+    const a = page.getByRole('textbox', { name: 'Lato a' });
+    await a.click();
+    await page.keyboard.type('1');
+    await a.evaluate((field) => {
+      window.compositionsEnded = 0;
+      field.addEventListener('compositionend', () => { window.compositionsEnded += 1; });
+    });
+    const session = await page.context().newCDPSession(page);
+    await session.send('Input.imeSetComposition',
+      { text: '２x5', selectionStart: 3, selectionEnd: 3 });
+    await session.send('Input.insertText', { text: '2x5' }); // the commit
+    await expect(a).toHaveValue('125');
+    expect(await page.evaluate(() => window.compositionsEnded)).toBe(1);
+  });
+
   test('a pasted text is kept as it is and read as the desktop reads it', async ({ page }) => {
     // A real paste through the browser's editing command, as the context menu does it.
     await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
