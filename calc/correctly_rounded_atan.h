@@ -59,7 +59,7 @@ namespace zirev1 {
 // If even that test failed, atan(y) would lie within 2^-145 of a midpoint, that is, the 87 bits
 // after the rounding bit would all be equal. Searches for the hardest-to-round arguments of the
 // binary64 arctangent (Lefevre and Muller's, and the exhaustive ones of the correctly rounded
-// libraries) report runs far shorter than that, about 60 to 70 bits at most; and atan(y) is never
+// libraries) report no run nearly that long; and atan(y) is never
 // exactly a midpoint for y != 0 (it is transcendental for every non-zero rational y). The result
 // is then the double nearest the 150-bit value, which could differ from the correct one only for
 // an argument that those searches would have found.
