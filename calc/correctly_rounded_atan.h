@@ -59,10 +59,10 @@ namespace zirev1 {
 // If even that test failed, atan(y) would lie within 2^-145 of a midpoint, that is, the 87 bits
 // after the rounding bit would all be equal. Searches for the hardest-to-round arguments of the
 // binary64 arctangent (Lefevre and Muller's, and the exhaustive ones of the correctly rounded
-// libraries) report no run nearly that long; and atan(y) is never
-// exactly a midpoint for y != 0 (it is transcendental for every non-zero rational y). The result
-// is then the double nearest the 150-bit value, which could differ from the correct one only for
-// an argument that those searches would have found.
+// libraries) report no run nearly that long; and atan(y) is never exactly a midpoint for y != 0
+// (it is transcendental for every non-zero rational y). The result is then the double nearest
+// the 150-bit value, which could differ from the correct one only for an argument that those
+// searches would have found.
 double correctlyRoundedAtan(double x);
 
 // The same for three arguments at once, as a triangle's three half angles need: on x86-64
