@@ -78,19 +78,20 @@ Checked<std::optional<TriangleSolution>> solveTriangle(double a, double b, doubl
         return *steps.fault();
     }
 
-    // Tested in order, stopping at the first failure; a NaN side fails here too.
-    for (const double side : {a, b, c}) {
-        const double difference = steps.checked(s.p - side);
+    // p - a, p - b, p - c, tested in order, stopping at the first failure; a NaN side fails
+    // here too.
+    double differences[3];
+    const double sides[3] = {a, b, c};
+    for (int i = 0; i < 3; ++i) {
+        differences[i] = steps.checked(s.p - sides[i]);
         if (steps.fault()) {
             return *steps.fault();
         }
-        if (!(difference > 0)) {
+        if (!(differences[i] > 0)) {
             return std::nullopt;
         }
     }
-    const double pa = s.p - a;
-    const double pb = s.p - b;
-    const double pc = s.p - c;
+    const auto [pa, pb, pc] = differences;
 
     s.tanHalfAlpha = tanHalfAngle(steps, s.p, pa, pb, pc);
     s.tanHalfBeta = tanHalfAngle(steps, s.p, pb, pa, pc);
