@@ -4,7 +4,7 @@ import { defineConfig } from '@playwright/test';
 
 export default defineConfig({
   testDir: 'tests',
-  testMatch: '*.spec.mjs',
+  testMatch: '*.test.mjs',
   workers: 1,
   timeout: 60_000,
   reporter: [['list']],
