@@ -44,12 +44,20 @@ TEST(SolveTriangle, EquilateralAnglesAreBitForBitEqual) {
 }
 
 TEST(SolveTriangle, AnglesAreNotForcedToSumToPi) {
-    // Each angle comes from its own tangent; 7, 8, 9 is one triangle where the sum misses pi in
-    // the last bits, which would be impossible if gamma were pi - alpha - beta.
-    const auto s = valueOf(solveTriangle(7, 8, 9));
+    // Each angle comes from its own tangent. For 5, 6, 8 the three angles, each rounded on its
+    // own, sum to one unit in the last place above M_PI; gamma taken as pi - alpha - beta would
+    // bring the sum back to M_PI exactly. (For many triangles, 7, 8, 9 among them, the rounded
+    // angles sum to M_PI anyway and cannot tell the two apart.)
+    const auto s = valueOf(solveTriangle(5, 6, 8));
     ASSERT_TRUE(s);
-    EXPECT_NEAR(s->alpha + s->beta + s->gamma, M_PI, 4e-15);
+    const double sum = s->alpha + s->beta + s->gamma;
+    EXPECT_NE(sum, M_PI);
+    EXPECT_NEAR(sum, M_PI, 4e-15);
+    const double halfAlpha = correctlyRoundedAtan(s->tanHalfAlpha);
+    const double halfBeta = correctlyRoundedAtan(s->tanHalfBeta);
     const double halfGamma = correctlyRoundedAtan(s->tanHalfGamma);
+    EXPECT_EQ(s->alpha, halfAlpha + halfAlpha);
+    EXPECT_EQ(s->beta, halfBeta + halfBeta);
     EXPECT_EQ(s->gamma, halfGamma + halfGamma);
 }
 
