@@ -3,6 +3,7 @@
 
 #include "fonts.h"
 #include "form2.h"
+#include "form2_description.h"
 #include "maximize.h"
 #include "runtime_directory.h"
 
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zirev1.Zirev1"));
     // The window's default font for every widget from the start, so that none first loads the
     // platform's default font only to replace it.
-    QApplication::setFont(zirev1::windowFont(zirev1::DEFAULT_POINT_SIZE));
+    QApplication::setFont(zirev1::windowFont(zirev1::WINDOW_FONT.pointSize));
     zirev1::Form2 window;
     zirev1::showMaximizedOnAnyDisplay(window);
     return QApplication::exec();

@@ -2,33 +2,60 @@
 # The calculation as a WebAssembly module (build/wasm/zirev1_calc.wasm), made by the normal build
 # whenever clang can target wasm32-wasi with Debian's wasi-libc and libc++ for wasm32. It exports
 # zirev1_calculate (c_interface/zirev1_calculate.h), zirev1_allocate and zirev1_release, and
-# imports nothing.
+# imports nothing. Where it is built, the custom target zirev1_wasm exists and its property
+# ZIREV1_MODULE_FILE names the module.
 option(ZIREV1_WASM "Build the WebAssembly module when the wasm32-wasi toolchain is present" ON)
-if(NOT ZIREV1_WASM OR ZIREV1_FUZZ OR ZIREV1_SANITIZE)
+if(ZIREV1_FUZZ OR ZIREV1_SANITIZE)
+  return()
+endif()
+if(NOT ZIREV1_WASM)
+  message(STATUS "WebAssembly module: off (ZIREV1_WASM=OFF); neither it nor the web page is "
+                 "built")
   return()
 endif()
 
+get_target_property(float_options zirev1_calc_float_options INTERFACE_COMPILE_OPTIONS)
+set(ZIREV1_WASM_FLAGS --target=wasm32-wasi -std=c++20 -O2 -DNDEBUG -fno-exceptions
+    -mexec-model=reactor ${float_options})
+
+# The probe needs what the calculation needs from the toolchain: the C++ library, and fast_float
+# where that library has no from_chars for double (read_side_length.cpp).
 find_program(ZIREV1_WASM_CXX NAMES clang++-14 clang++)
 set(probe_dir ${CMAKE_BINARY_DIR}/wasm/probe)
 file(MAKE_DIRECTORY ${probe_dir})
-file(WRITE ${probe_dir}/probe.cpp "#include <string>\nint probe(int n) { return int(std::string(n, 'x').size()); }\n")
-set(ZIREV1_WASM_FLAGS --target=wasm32-wasi -std=c++20 -O2 -DNDEBUG -fno-exceptions
-    -mexec-model=reactor ${ZIREV1_CALC_FLOAT_OPTIONS})
+file(WRITE ${probe_dir}/probe.cpp [=[
+#include <charconv>
+#include <string>
+#if !defined(__cpp_lib_to_chars)
+#include <fast_float/fast_float.h>
+#endif
+int probe(int n) { return int(std::string(n, 'x').size()); }
+]=])
 if(ZIREV1_WASM_CXX)
   execute_process(COMMAND ${ZIREV1_WASM_CXX} ${ZIREV1_WASM_FLAGS} ${probe_dir}/probe.cpp
                           -o ${probe_dir}/probe.wasm
-                  RESULT_VARIABLE probe_status OUTPUT_QUIET ERROR_QUIET)
+                  RESULT_VARIABLE probe_status OUTPUT_QUIET ERROR_VARIABLE probe_error)
 endif()
 if(NOT ZIREV1_WASM_CXX OR NOT probe_status EQUAL 0)
-  message(STATUS "WebAssembly module: no wasm32-wasi toolchain (clang, lld, wasi-libc, "
-                 "libc++-14-dev-wasm32), not built")
-  set(ZIREV1_WASM_MODULE "" CACHE INTERNAL "")
+  if(NOT ZIREV1_WASM_CXX)
+    set(reason "no clang++ found")
+  else()
+    string(REGEX MATCH "[^\n]*error[^\n]*" first_error "${probe_error}")
+    if(NOT first_error)
+      set(first_error "${probe_status}")
+    endif()
+    set(reason "${ZIREV1_WASM_CXX} cannot build for wasm32-wasi: ${first_error}")
+  endif()
+  # The packages are the [wasm] group of scripts/packages.txt, less Node.js, which only runs it.
+  message(WARNING "WebAssembly module not built, nor the web page that runs it: ${reason}. "
+                  "It needs clang, lld-14, wasi-libc, libc++-14-dev-wasm32, "
+                  "libc++abi-14-dev-wasm32, libclang-rt-14-dev-wasm32 and libfast-float-dev. "
+                  "-DZIREV1_WASM=OFF leaves it out without this warning.")
   return()
 endif()
 
 set(module ${CMAKE_BINARY_DIR}/wasm/zirev1_calc.wasm)
-set(ZIREV1_WASM_MODULE ${module} CACHE INTERNAL "the WebAssembly module, when built")
-set(sources ${ZIREV1_CALC_SOURCE_FILES})
+list(TRANSFORM ZIREV1_CALC_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
 file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h
      ${CMAKE_CURRENT_SOURCE_DIR}/*.inc)
 add_custom_command(
@@ -41,3 +68,5 @@ add_custom_command(
   COMMENT "Building the calculation for WebAssembly"
   VERBATIM)
 add_custom_target(zirev1_wasm ALL DEPENDS ${module})
+set_target_properties(zirev1_wasm PROPERTIES ZIREV1_MODULE_FILE ${module})
+message(STATUS "WebAssembly module: ${module}")

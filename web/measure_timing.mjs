@@ -4,15 +4,25 @@
 // the click to the results painted (two animation frames at most), as medians over several loads.
 //
 //   node web/measure_timing.mjs build/web/zirev1.html [LOADS]
+//
+// The controls are found by the form's description: ZIREV1_FORM, or form/form.json in the build
+// folder that holds web/zirev1.html.
 
-import { statSync } from 'node:fs';
-import { resolve } from 'node:path';
+import { readFileSync, statSync } from 'node:fs';
+import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { chromium } from '@playwright/test';
 
 const [pagePath, loadsText] = process.argv.slice(2);
 const loads = Number(loadsText ?? 20);
 const url = pathToFileURL(resolve(pagePath)).href;
+const form = JSON.parse(readFileSync(process.env.ZIREV1_FORM ??
+  join(dirname(pagePath), '..', 'form', 'form.json'), 'utf8'));
+const ids = {
+  fields: form.controls.filter((c) => c.kind === 'field').sort((x, y) => x.tabIndex - y.tabIndex)
+    .map((c) => c.name),
+  button: form.controls.find((c) => c.kind === 'button').name,
+};
 const browser = await chromium.launch({
   executablePath: process.env.ZIREV1_CHROMIUM ?? '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run'],
@@ -27,17 +37,17 @@ for (let i = 0; i < loads; i++) {
   await page.waitForFunction(() => document.documentElement.dataset.ready, null,
     { polling: 'raf' });
   interactive.push(await page.evaluate(() => performance.now()));
-  const [handler, painted] = await page.evaluate(() => new Promise((done) => {
-    for (const [id, side] of [['Text1', '3'], ['Text2', '4'], ['Text4', '5']]) {
-      document.getElementById(id).value = side;
+  const [handler, painted] = await page.evaluate(({ fields, button }) => new Promise((done) => {
+    for (const [index, side] of ['3', '4', '5'].entries()) {
+      document.getElementById(fields[index]).value = side;
     }
     const start = performance.now();
-    document.getElementById('Command1').click();
+    document.getElementById(button).click();
     const end = performance.now();
     // The frame after the next one is the first that can show the new texts.
     requestAnimationFrame(() => requestAnimationFrame(() => done([end - start,
       performance.now() - start])));
-  }));
+  }), ids);
   handled.push(handler);
   click.push(painted);
   await page.close();

@@ -2,16 +2,17 @@
 // The web edition's one module: the glue to the calculation compiled to WebAssembly, and the
 // page's events, which behave as the desktop window's do.
 
+// What zirev1_calculate returns besides a fault's code (c_interface/zirev1_calculate.h).
 const RESULTS = 0;
 const NO_TRIANGLE = 1;
-const FAULT_NAMES = { 2: 'Overflow', 3: 'Divisione per zero' };
 const OUT_TOO_SMALL = 4;
 
 // Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
 // calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes:
 //   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
 //   calculate('1', '2', '3', '.') -> { noTriangle: true }
-//   calculate('1e400', ...)      -> { fault: 'Overflow' }  (for a side of 400 nines)
+//   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
+//                                                  for a side of 400 nines)
 export async function loadCalculation(moduleBytes) {
   const { instance } = await WebAssembly.instantiate(moduleBytes, {});
   const wasm = instance.exports;
@@ -54,16 +55,15 @@ export async function loadCalculation(moduleBytes) {
       if (outcome === NO_TRIANGLE) {
         return { noTriangle: true };
       }
-      return { fault: FAULT_NAMES[outcome] };
+      return { fault: outcome };
     }
   };
 }
 
-// The characters a side field accepts as typed, like the window's keystroke filter.
-const SIDE_CHARACTERS = '-+.0123456789';
-
-function acceptedCharacters(text) {
-  return [...text].filter((ch) => SIDE_CHARACTERS.includes(ch)).join('');
+// The characters of a text that a side field accepts as typed, by the form's keystroke rule
+// (sideKeys, which holds backspace too: deleting is no inserted character here).
+function acceptedCharacters(text, sideKeys) {
+  return [...text].filter((ch) => ch !== '\b' && sideKeys.includes(ch)).join('');
 }
 
 // The decimal separator of the browser's language: a comma under it-IT, a point under en-US.
@@ -75,7 +75,7 @@ function decimalSeparator() {
 // Typing and input-method commits pass the filter character by character; pasting does not.
 // Ctrl with a letter types a control character in the window, which the filter drops, so it
 // does nothing here either (no Ctrl+V paste: only the context menu pastes).
-function filterSideField(field) {
+function filterSideField(field, sideKeys) {
   field.addEventListener('keydown', (event) => {
     if ((event.ctrlKey || event.metaKey) && /^[a-z]$/i.test(event.key)) {
       event.preventDefault();
@@ -85,7 +85,7 @@ function filterSideField(field) {
     if (event.inputType !== 'insertText' || event.data === null) {
       return; // deletions, pastes and compositions (handled when they end)
     }
-    const accepted = acceptedCharacters(event.data);
+    const accepted = acceptedCharacters(event.data, sideKeys);
     if (accepted !== event.data) {
       event.preventDefault();
       if (accepted !== '') {
@@ -101,34 +101,38 @@ function filterSideField(field) {
     if (beforeComposition === null) return;
     const { value, start, end } = beforeComposition;
     beforeComposition = null;
-    const accepted = acceptedCharacters(event.data ?? '');
+    const accepted = acceptedCharacters(event.data ?? '', sideKeys);
     field.value = value.slice(0, start) + accepted + value.slice(end);
     field.setSelectionRange(start + accepted.length, start + accepted.length);
   });
 }
 
-// Starts the page: config.wasm is the module's bytes in base64, config.results the ids of the
-// twelve result labels in writing order, config.faults the fault box's explanations by name.
+// Starts the page from the form's data: config.wasm is the module's bytes in base64,
+// config.form the form's id, config.fields the side fields' ids in Tab order, config.button
+// Calcolo's id, config.results the twelve result labels' ids in writing order, config.sideKeys
+// the characters a side field accepts, and config.faults each fault's name and explanation by
+// its outcome code.
 export async function startPage(config) {
   const bytes = Uint8Array.from(atob(config.wasm), (ch) => ch.charCodeAt(0));
   const calculate = await loadCalculation(bytes);
-  const fields = ['Text1', 'Text2', 'Text4'].map((id) => document.getElementById(id));
-  const button = document.getElementById('Command1');
+  const fields = config.fields.map((id) => document.getElementById(id));
+  const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
   const faultBox = document.getElementById('faultBox');
   // Intl's formatters are slow to make; the language does not change while the page is open.
   const separator = decimalSeparator();
 
-  fields.forEach(filterSideField);
+  fields.forEach((field) => filterSideField(field, config.sideKeys));
   // Enter never presses Calcolo; Space and a click do.
   button.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') event.preventDefault();
   });
   button.addEventListener('click', function Command1_Click() {
-    const outcome = calculate(fields[0].value, fields[1].value, fields[2].value, separator);
-    if (outcome.fault) {
-      document.getElementById('faultName').textContent = outcome.fault;
-      document.getElementById('faultExplanation').textContent = config.faults[outcome.fault];
+    const outcome = calculate(...fields.map((field) => field.value), separator);
+    if (outcome.fault !== undefined) {
+      const fault = config.faults[outcome.fault];
+      document.getElementById('faultName').textContent = fault.name;
+      document.getElementById('faultExplanation').textContent = fault.explanation;
       faultBox.showModal();
     } else if (outcome.texts) {
       outcome.texts.forEach((text, i) => { results[i].textContent = text; });
@@ -137,7 +141,7 @@ export async function startPage(config) {
   faultBox.addEventListener('close', () => button.focus());
 
   // The form keeps its pixel places, scaled down to the width on a narrow screen.
-  const form = document.getElementById('Form2');
+  const form = document.getElementById(config.form);
   const fit = () => {
     const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
     form.style.transform = scale < 1 ? `scale(${scale})` : '';

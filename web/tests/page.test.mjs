@@ -2,20 +2,31 @@
 // The web edition as a person meets it, in a real browser: the same window, the same behaviour,
 // the same digits as the desktop program, offline and accessible.
 //
-// ZIREV1_PAGE: the built zirev1.html; ZIREV1_WINDOW: the window's description (window.json);
+// ZIREV1_PAGE: the built zirev1.html; ZIREV1_FORM: the form's description (form.json);
 // ZIREV1_CALC: zirev1-calc; ZIREV1_CORPUS: field texts, one triple per line;
-// ZIREV1_SCREENSHOTS: where the screenshots go.
+// ZIREV1_SCREENSHOTS: where the screenshots go; ZIREV1_RENDER_PICTURES, where the Qt window is
+// built: zirev1_render_pictures, which draws the pictures through Qt's painter.
+//
+// Every fact about the form (names, places, order, texts) comes from form.json: moving a control
+// in the description moves it on the page and here alike.
 
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { expect, test } from '@playwright/test';
 
 const PAGE = pathToFileURL(process.env.ZIREV1_PAGE).href;
-const WINDOW = JSON.parse(readFileSync(process.env.ZIREV1_WINDOW, 'utf8'));
-const RESULT_IDS = WINDOW.controls.filter((c) => c.accessibleDescription).map((c) => c.name);
+const FORM = JSON.parse(readFileSync(process.env.ZIREV1_FORM, 'utf8'));
+const RESULT_IDS = FORM.resultLabels;
+const TAB_ORDER = FORM.controls.filter((c) => c.tabIndex > 0)
+  .sort((x, y) => x.tabIndex - y.tabIndex);
+const FIELDS = TAB_ORDER.filter((c) => c.kind === 'field'); // a, b, c
+const BUTTON = FORM.controls.find((c) => c.kind === 'button');
+const PICTURES = FORM.controls.filter((c) => c.kind === 'picture');
+const FAULT = Object.fromEntries(FORM.faults.map((f) => [f.kind, f]));
 const RESULTS_345 = ['36', '52', '12', '53', '7', '48', '89', '59', '60', '4.', '6.', '12.'];
 const require = createRequire(import.meta.url);
 
@@ -29,10 +40,18 @@ async function results(page) {
     RESULT_IDS);
 }
 
+function field(page, index) {
+  return page.getByRole('textbox', { name: FIELDS[index].accessibleName });
+}
+
+function calcolo(page) {
+  return page.getByRole('button', { name: BUTTON.caption });
+}
+
 // Sets the three fields' texts (typed through the filter, so only the characters of a number).
-async function enterSides(page, a, b, c) {
-  for (const [name, text] of [['Lato a', a], ['Lato b', b], ['Lato c', c]]) {
-    await page.getByRole('textbox', { name }).fill(text);
+async function enterSides(page, ...sides) {
+  for (const [index, text] of sides.entries()) {
+    await field(page, index).fill(text);
   }
 }
 
@@ -40,30 +59,30 @@ test.describe('the window in the browser', () => {
   test.beforeEach(async ({ page }) => open(page));
 
   test('3, 4, 5 by the keyboard: focus on Calcolo, Tab through a, b, c, Space', async ({ page }) => {
-    await expect(page.getByRole('button', { name: 'Calcolo' })).toBeFocused();
-    for (const [side, name] of [['3', 'Lato a'], ['4', 'Lato b'], ['5', 'Lato c']]) {
+    await expect(calcolo(page)).toBeFocused();
+    for (const [index, side] of ['3', '4', '5'].entries()) {
       await page.keyboard.press('Tab');
-      await expect(page.getByRole('textbox', { name })).toBeFocused();
+      await expect(field(page, index)).toBeFocused();
       await page.keyboard.type(side);
     }
     for (let i = 0; i < 3; i++) await page.keyboard.press('Shift+Tab');
-    await expect(page.getByRole('button', { name: 'Calcolo' })).toBeFocused();
+    await expect(calcolo(page)).toBeFocused();
     await page.keyboard.press('Space');
     expect(await results(page)).toEqual(RESULTS_345);
   });
 
   test('3, 4, 5 by the mouse', async ({ page }) => {
-    for (const [id, side] of [['Text1', '3'], ['Text2', '4'], ['Text4', '5']]) {
-      await page.locator(`#${id}`).click();
+    for (const [index, side] of ['3', '4', '5'].entries()) {
+      await page.locator(`#${FIELDS[index].name}`).click();
       await page.keyboard.type(side);
     }
-    await page.locator('#Command1').click();
+    await page.locator(`#${BUTTON.name}`).click();
     expect(await results(page)).toEqual(RESULTS_345);
   });
 
   test('the filter drops what is no number, typed or committed; Ctrl+V does nothing',
     async ({ page }) => {
-      const a = page.getByRole('textbox', { name: 'Lato a' });
+      const a = field(page, 0);
       await a.click();
       await page.keyboard.type('3x,4 é');
       await expect(a).toHaveValue('34');
@@ -76,7 +95,7 @@ test.describe('the window in the browser', () => {
     });
 
   test('an input method\'s composition is filtered when it is committed', async ({ page }) => {
-    const a = page.getByRole('textbox', { name: 'Lato a' });
+    const a = field(page, 0);
     await a.click();
     await page.keyboard.type('1');
     await a.evaluate((field) => {
@@ -95,20 +114,20 @@ test.describe('the window in the browser', () => {
     // A real paste through the browser's editing command, as the context menu does it.
     await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
     await page.evaluate(() => navigator.clipboard.writeText('2,9 cm'));
-    const a = page.getByRole('textbox', { name: 'Lato a' });
+    const a = field(page, 0);
     await a.focus();
     const session = await page.context().newCDPSession(page);
     await session.send('Input.dispatchKeyEvent', { type: 'keyDown', commands: ['paste'] });
     await expect(a).toHaveValue('2,9 cm');
-    await page.getByRole('textbox', { name: 'Lato b' }).fill('3');
-    await page.getByRole('textbox', { name: 'Lato c' }).fill('4');
-    await page.locator('#Command1').click();
+    await field(page, 1).fill('3');
+    await field(page, 2).fill('4');
+    await calcolo(page).click();
     expect((await results(page)).slice(9)).toEqual(['2.904738', '2.904738', '9.']);
   });
 
   test('Enter does not calculate; Space and a click do', async ({ page }) => {
     await enterSides(page, '3', '4', '5');
-    await page.locator('#Command1').focus();
+    await calcolo(page).focus();
     await page.keyboard.press('Enter');
     expect(await results(page)).toEqual(Array(12).fill(''));
     await page.keyboard.press('Space');
@@ -117,77 +136,160 @@ test.describe('the window in the browser', () => {
 
   test('sides that make no triangle change nothing', async ({ page }) => {
     await enterSides(page, '3', '4', '5');
-    await page.locator('#Command1').click();
+    await calcolo(page).click();
     for (const sides of [['1', '2', '3'], ['3', '0', '4'], ['', '', ''], ['-3', '4', '5']]) {
       await enterSides(page, ...sides);
-      await page.locator('#Command1').click();
+      await calcolo(page).click();
       expect(await results(page)).toEqual(RESULTS_345);
     }
   });
 
   test('a fault opens a modal box; the results stay and the page goes on', async ({ page }) => {
     await enterSides(page, '3', '4', '5');
-    await page.locator('#Command1').click();
+    await calcolo(page).click();
     const tiny = `0.${'0'.repeat(169)}1`;
-    const faults = [
-      ['9'.repeat(400), 'Overflow', WINDOW.faults.Overflow],
-      [tiny, 'Divisione per zero', WINDOW.faults.DivisionByZero],
-    ];
-    for (const [side, name, explanation] of faults) {
+    const faults = [['9'.repeat(400), FAULT.Overflow], [tiny, FAULT.DivisionByZero]];
+    for (const [side, { name, explanation }] of faults) {
       await enterSides(page, side, side, side);
-      await page.locator('#Command1').click();
-      const box = page.getByRole('dialog', { name: 'zirev1.' });
+      await calcolo(page).click();
+      const box = page.getByRole('dialog', { name: FORM.faultBox.title });
       await expect(box).toBeVisible();
       await expect(box).toContainText(name);
       await expect(box).toContainText(explanation);
       // Modal: the page behind takes no click.
-      await page.locator('#Command1').click({ timeout: 1000, trial: true }).then(
+      await calcolo(page).click({ timeout: 1000, trial: true }).then(
         () => { throw new Error('the page behind the box took a click'); }, () => {});
       expect(await results(page)).toEqual(RESULTS_345);
-      await box.getByRole('button', { name: 'OK' }).click();
+      await box.getByRole('button', { name: FORM.faultBox.button }).click();
       await expect(box).toBeHidden();
     }
     await enterSides(page, '2', '3', '4');
-    await page.locator('#Command1').click();
+    await calcolo(page).click();
     expect((await results(page))[11]).toBe('9.');
   });
 
   test('fields and results are named as on the desktop', async ({ page }) => {
-    for (const name of ['Lato a', 'Lato b', 'Lato c']) {
-      await expect(page.getByRole('textbox', { name })).toBeVisible();
+    for (const index of FIELDS.keys()) {
+      await expect(field(page, index)).toBeVisible();
     }
-    for (const control of WINDOW.controls.filter((c) => c.accessibleDescription)) {
+    for (const control of FORM.controls.filter((c) => c.accessibleDescription)) {
       await expect(page.locator(`#${control.name}`))
         .toHaveAccessibleDescription(control.accessibleDescription);
     }
-    for (const control of WINDOW.controls.filter((c) => c.kind === 'picture')) {
+    for (const control of PICTURES) {
       await expect(page.getByRole('img', { name: control.accessibleName })).toBeVisible();
     }
   });
 
-  test('every control sits at its place in the window, in the same stacking order',
-    async ({ page }) => {
-      const form = await page.locator('#Form2').boundingBox();
-      let below = 0;
-      for (const control of WINDOW.controls) {
-        const box = await page.locator(`#${control.name}`).boundingBox();
-        expect(box.x - form.x, control.name).toBeCloseTo(control.left, 0);
-        expect(box.y - form.y, control.name).toBeCloseTo(control.top, 0);
-        if (!control.autoSize) {
-          expect(box.width, control.name).toBeCloseTo(control.width, 0);
-          expect(box.height, control.name).toBeCloseTo(control.height, 0);
-        }
-        const stack = Number(await page.locator(`#${control.name}`)
-          .evaluate((e) => getComputedStyle(e).zIndex));
-        expect(stack, control.name).toBeGreaterThan(below);
-        below = stack;
+  // The page realizes the description: every control at its place and size, stacked and
+  // tabbed in its order, with its caption and its accessible name. An autosized label takes its
+  // text's size: as wide as the browser lays the caption out, which is the description's width
+  // (the typeface's advances rounded up to a whole pixel) or at most one pixel less, and as high
+  // as the description says or one pixel less (the browser rounds the ascent and the descent
+  // each, the description their sum). An empty one shows nothing, until it holds a result.
+  test('the page realizes every control of the description', async ({ page }) => {
+    const form = await page.locator(`#${FORM.name}`).boundingBox();
+    const boxes = new Map();
+    const autosized = (control, box) => {
+      expect(box.width, control.name).toBeLessThanOrEqual(control.width);
+      expect(box.width, control.name).toBeGreaterThan(control.width - 1);
+      expect(box.height, control.name).toBeLessThanOrEqual(control.height);
+      expect(box.height, control.name).toBeGreaterThanOrEqual(control.height - 1);
+    };
+    for (const control of FORM.controls) {
+      const element = page.locator(`#${control.name}`);
+      const box = await element.boundingBox();
+      boxes.set(control.name, box);
+      expect(box.x - form.x, control.name).toBe(control.left);
+      expect(box.y - form.y, control.name).toBe(control.top);
+      if (!control.autoSize) {
+        expect(box.width, control.name).toBe(control.width);
+        expect(box.height, control.name).toBe(control.height);
+      } else if (control.caption !== '') {
+        autosized(control, box);
+      } else {
+        expect(box.width, control.name).toBe(0);
       }
-      // Two places straight from the window's layout table, in twips.
-      const button = await page.locator('#Command1').boundingBox();
-      expect([button.x - form.x, button.y - form.y]).toEqual([10080 / 15, 3360 / 15]);
-      const field = await page.locator('#Text4').boundingBox();
-      expect([field.x - form.x, field.y - form.y]).toEqual([1920 / 15, 5640 / 15]);
-    });
+      if (control.kind !== 'picture') {
+        const style = await element.evaluate((e) => {
+          const computed = getComputedStyle(e);
+          return { color: computed.color, fontSize: computed.fontSize };
+        });
+        const [r, g, b] = [1, 3, 5].map((at) => parseInt(control.colour.slice(at, at + 2), 16));
+        expect(style, control.name).toEqual({ color: `rgb(${r}, ${g}, ${b})`,
+          fontSize: `${control.font.pixelSize}px` });
+      }
+      if (control.kind === 'label' || control.kind === 'button') {
+        expect(await element.textContent(), control.name).toBe(control.caption);
+      }
+    }
+
+    // By role and name, as a screen reader finds them.
+    for (const control of FORM.controls) {
+      const byRole = {
+        field: ['textbox', control.accessibleName],
+        button: ['button', control.accessibleName || control.caption],
+        picture: ['img', control.accessibleName],
+        label: control.heading ? ['heading', control.caption] : null,
+      }[control.kind];
+      if (byRole) {
+        await expect(page.getByRole(byRole[0], { name: byRole[1], exact: true }), control.name)
+          .toHaveId(control.name);
+      } else if (control.accessibleDescription) {
+        await expect(page.locator(`#${control.name}`))
+          .toHaveAccessibleDescription(control.accessibleDescription);
+      }
+    }
+
+    // Stacking: z-index rises in the description's order, and where two controls overlap, the
+    // one later in it is the one on top (unless a later one still covers the spot).
+    const stack = await page.evaluate((names) => names.map((name) =>
+      Number(getComputedStyle(document.getElementById(name)).zIndex)),
+    FORM.controls.map((c) => c.name));
+    for (let i = 1; i < stack.length; i++) {
+      expect(stack[i], FORM.controls[i].name).toBeGreaterThan(stack[i - 1]);
+    }
+    const covers = (box, x, y) =>
+      x > box.x && x < box.x + box.width && y > box.y && y < box.y + box.height;
+    const spots = [];
+    FORM.controls.forEach((lower, i) => FORM.controls.slice(i + 1).forEach((upper) => {
+      const [a, b] = [boxes.get(lower.name), boxes.get(upper.name)];
+      const left = Math.max(a.x, b.x);
+      const right = Math.min(a.x + a.width, b.x + b.width);
+      const top = Math.max(a.y, b.y);
+      const bottom = Math.min(a.y + a.height, b.y + b.height);
+      if (left < right && top < bottom) {
+        const [x, y] = [(left + right) / 2, (top + bottom) / 2];
+        const expected = FORM.controls.findLast((c) => covers(boxes.get(c.name), x, y)).name;
+        spots.push({ x, y, expected, pair: `${lower.name} under ${upper.name}` });
+      }
+    }));
+    expect(spots.length).toBeGreaterThan(0);
+    const onTop = await page.evaluate(({ spots, formId }) => spots.map(({ x, y }) =>
+      document.elementFromPoint(x, y).closest(`#${formId} > *`)?.id), { spots, formId: FORM.name });
+    expect(onTop).toEqual(spots.map((s) => s.expected));
+
+    // Tab walks the focusable controls by their tab index, and Shift+Tab back.
+    await expect(page.locator(`#${TAB_ORDER[0].name}`)).toBeFocused();
+    for (const control of TAB_ORDER.slice(1)) {
+      await page.keyboard.press('Tab');
+      await expect(page.locator(`#${control.name}`)).toBeFocused();
+    }
+    for (const control of TAB_ORDER.slice(0, -1).reverse()) {
+      await page.keyboard.press('Shift+Tab');
+      await expect(page.locator(`#${control.name}`)).toBeFocused();
+    }
+
+    // The result labels, once they hold a text, are as high as the description's empty ones.
+    await enterSides(page, '3', '4', '5');
+    await calcolo(page).click();
+    for (const control of FORM.controls.filter((c) => c.accessibleDescription)) {
+      const box = await page.locator(`#${control.name}`).boundingBox();
+      expect([box.x - form.x, box.y - form.y], control.name).toEqual([control.left, control.top]);
+      expect(box.height, control.name).toBeLessThanOrEqual(control.height);
+      expect(box.height, control.name).toBeGreaterThanOrEqual(control.height - 1);
+    }
+  });
 
   test('axe finds no accessibility violation, before and after a calculation', async ({ page }) => {
     await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
@@ -195,23 +297,23 @@ test.describe('the window in the browser', () => {
       .map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
     expect(await audit()).toEqual([]);
     await enterSides(page, '3', '4', '5');
-    await page.locator('#Command1').click();
+    await calcolo(page).click();
     expect(await audit()).toEqual([]);
     await enterSides(page, '9'.repeat(400), '1', '1');
-    await page.locator('#Command1').click();
+    await calcolo(page).click();
     expect(await audit()).toEqual([]);
   });
 
   test('a 10 MB paste, then Calcolo: handled well under a second', async ({ page }) => {
-    const took = await page.evaluate(() => {
-      const field = document.getElementById('Text1');
-      field.value = `3${' '.repeat(10_000_000)}`;
-      document.getElementById('Text2').value = '4';
-      document.getElementById('Text4').value = '5';
+    const took = await page.evaluate(({ fields, buttonId }) => {
+      const [a, b, c] = fields.map((id) => document.getElementById(id));
+      a.value = `3${' '.repeat(10_000_000)}`;
+      b.value = '4';
+      c.value = '5';
       const start = performance.now();
-      document.getElementById('Command1').click();
+      document.getElementById(buttonId).click();
       return performance.now() - start;
-    });
+    }, { fields: FIELDS.map((c) => c.name), buttonId: BUTTON.name });
     expect(took).toBeLessThan(1000);
     expect(await results(page)).toEqual(RESULTS_345);
     test.info().annotations.push({ type: 'click with a 10 MB field', description: `${took} ms` });
@@ -223,7 +325,7 @@ test('the page requests nothing beyond itself', async ({ page }) => {
   page.on('request', (request) => requests.push(request.url()));
   await open(page);
   await enterSides(page, '3', '4', '5');
-  await page.locator('#Command1').click();
+  await calcolo(page).click();
   expect(requests.filter((url) => !url.startsWith('data:'))).toEqual([PAGE]);
 });
 
@@ -233,7 +335,7 @@ for (const [locale, separator] of [['it-IT', ','], ['en-US', '.']]) {
     test(`measures use "${separator}", sides are still read with the point`, async ({ page }) => {
       await open(page);
       await enterSides(page, '3.0', '4', '5');
-      await page.locator('#Command1').click();
+      await calcolo(page).click();
       expect((await results(page)).slice(9)).toEqual(['4', '6', '12'].map((m) => m + separator));
     });
   });
@@ -254,9 +356,9 @@ for (const [locale, environment] of [['en-US', 'C'], ['it-IT', 'it_IT.UTF-8']]) 
     const context = await page.context().browser().newContext({ locale });
     const localized = await context.newPage();
     await open(localized);
-    const actual = await localized.evaluate(({ triples, ids }) => {
-      const [a, b, c] = ['Text1', 'Text2', 'Text4'].map((id) => document.getElementById(id));
-      const button = document.getElementById('Command1');
+    const actual = await localized.evaluate(({ triples, ids, fields, buttonId }) => {
+      const [a, b, c] = fields.map((id) => document.getElementById(id));
+      const button = document.getElementById(buttonId);
       const box = document.getElementById('faultBox');
       const labels = ids.map((id) => document.getElementById(id));
       return triples.map(([x, y, z]) => {
@@ -277,6 +379,8 @@ for (const [locale, environment] of [['en-US', 'C'], ['it-IT', 'it_IT.UTF-8']]) 
         return [x, y ?? '', rest.join('\t')];
       }),
       ids: RESULT_IDS,
+      fields: FIELDS.map((c) => c.name),
+      buttonId: BUTTON.name,
     });
     await context.close();
     expect(actual.length).toBe(lines.length);
@@ -299,10 +403,10 @@ test('screenshots: the desktop size, 200 % zoom, and a phone', async ({ browser 
     const page = await context.newPage();
     await open(page);
     await enterSides(page, '3', '4', '5');
-    await page.locator('#Command1').click();
+    await calcolo(page).click();
     if (file === 'web-phone.png') {
       // The whole form fits the phone's width, and stays usable there.
-      const form = await page.locator('#Form2').boundingBox();
+      const form = await page.locator(`#${FORM.name}`).boundingBox();
       expect(form.x).toBeGreaterThanOrEqual(0);
       expect(form.x + form.width).toBeLessThanOrEqual(390 + 0.5);
       expect((await results(page))[11]).toBe('12,');
@@ -311,3 +415,113 @@ test('screenshots: the desktop size, 200 % zoom, and a phone', async ({ browser 
     await context.close();
   }
 });
+
+// The two drawings of each picture, Qt's painter and the browser's SVG, must agree up to
+// antialiasing. Both are taken at scale 1 on white and compared pixel by pixel, by the largest
+// difference of the three channels (0-255):
+// - every ink pixel (at least INK from white) of either has, within one pixel in the other, a
+//   pixel no more than NEAR from it: text and lines stand at the same places in both;
+// - at most FAR_SHARE of all pixels differ by more than FAR where they stand: the pictures do not
+//   differ in a way the neighbourhood test forgives everywhere at once.
+// The two rasterizers smooth edges and hint glyphs differently, which moves an edge by less than
+// a pixel: that passes. A line or a text moved by 3 pixels, or left out, leaves ink pixels with
+// nothing near them in the other picture, and fails.
+const PICTURE_TOLERANCE = { INK: 128, NEAR: 128, FAR: 64, FAR_SHARE: 0.02 };
+
+test.describe('the pictures', () => {
+  test.use({ deviceScaleFactor: 1 });
+
+  test('Qt\'s painter and the page\'s SVG draw each picture alike', async ({ page }) => {
+    const renderer = process.env.ZIREV1_RENDER_PICTURES;
+    test.skip(!renderer, 'ZIREV1_RENDER_PICTURES is unset: this build has no Qt window, so ' +
+      'there is no second drawing of the pictures to hold the page\'s against');
+    const qtDir = mkdtempSync(join(tmpdir(), 'zirev1-pictures-'));
+    try {
+      execFileSync(renderer, [qtDir], { env: { ...process.env, ASAN_OPTIONS: 'detect_leaks=0' } });
+      await open(page);
+      for (const picture of PICTURES) {
+        // The picture alone, on white: nothing the form puts under or over it shows.
+        await page.evaluate(({ formId, name }) => {
+          for (const element of document.getElementById(formId).children) {
+            element.style.visibility = element.id === name ? 'visible' : 'hidden';
+          }
+          document.getElementById(name).style.background = '#fff';
+        }, { formId: FORM.name, name: picture.name });
+        const browser = await page.locator(`#${picture.name}`).screenshot();
+        const qt = readFileSync(join(qtDir, `${picture.name}.png`));
+        const stats = await page.evaluate(comparePictures, {
+          pngs: [qt, browser].map((png) => `data:image/png;base64,${png.toString('base64')}`),
+          tolerance: PICTURE_TOLERANCE,
+        });
+        test.info().annotations.push({ type: picture.name, description: JSON.stringify(stats) });
+        expect(stats.sizes, picture.name).toEqual([[picture.width, picture.height],
+          [picture.width, picture.height]]);
+        expect(stats.ink.every((count) => count > 0), picture.name).toBe(true);
+        expect(stats.unmatched, `${picture.name}: ink pixels of Qt's and of the SVG's drawing ` +
+          'with nothing like them within a pixel in the other').toEqual([0, 0]);
+        expect(stats.farShare, picture.name).toBeLessThanOrEqual(PICTURE_TOLERANCE.FAR_SHARE);
+      }
+    } finally {
+      rmSync(qtDir, { recursive: true, force: true });
+    }
+  });
+});
+
+// Runs in the page: decodes two PNGs (data: URLs) and measures how they differ (see above).
+async function comparePictures({ pngs, tolerance }) {
+  const { INK, NEAR, FAR } = tolerance;
+  const decoded = await Promise.all(pngs.map(async (url) => {
+    const image = new Image();
+    image.src = url;
+    await image.decode();
+    const canvas = new OffscreenCanvas(image.naturalWidth, image.naturalHeight);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    return context.getImageData(0, 0, canvas.width, canvas.height);
+  }));
+  const sizes = decoded.map((d) => [d.width, d.height]);
+  if (sizes[0][0] !== sizes[1][0] || sizes[0][1] !== sizes[1][1]) {
+    return { sizes };
+  }
+  const { width, height } = decoded[0];
+  const distance = (a, i, b, j) => Math.max(Math.abs(a[i] - b[j]), Math.abs(a[i + 1] - b[j + 1]),
+    Math.abs(a[i + 2] - b[j + 2]));
+  const white = new Uint8ClampedArray([255, 255, 255, 255]);
+  const unmatchedIn = (a, b) => {
+    let ink = 0;
+    let unmatched = 0;
+    let worst = 0;
+    for (let y = 0; y < height; y++) {
+      for (let x = 0; x < width; x++) {
+        const i = (y * width + x) * 4;
+        if (distance(a, i, white, 0) < INK) continue;
+        ink++;
+        let nearest = 255;
+        for (let dy = -1; dy <= 1; dy++) {
+          for (let dx = -1; dx <= 1; dx++) {
+            const [u, v] = [x + dx, y + dy];
+            if (u >= 0 && u < width && v >= 0 && v < height) {
+              nearest = Math.min(nearest, distance(a, i, b, (v * width + u) * 4));
+            }
+          }
+        }
+        worst = Math.max(worst, nearest);
+        if (nearest > NEAR) unmatched++;
+      }
+    }
+    return { ink, unmatched, worst };
+  };
+  const [qt, svg] = decoded.map((d) => d.data);
+  const there = [unmatchedIn(qt, svg), unmatchedIn(svg, qt)];
+  let far = 0;
+  for (let i = 0; i < qt.length; i += 4) {
+    if (distance(qt, i, svg, i) > FAR) far++;
+  }
+  return {
+    sizes,
+    ink: there.map((t) => t.ink),
+    unmatched: there.map((t) => t.unmatched),
+    worstNearest: there.map((t) => t.worst),
+    farShare: far / (width * height),
+  };
+}

@@ -2,12 +2,16 @@
 // zirev1-calc's batch mode, with the WebAssembly module doing the calculation: reads lines of
 // tab-separated field texts on standard input and writes the same lines zirev1-calc writes.
 //
-//   node wasm_batch.mjs MODULE.wasm SEPARATOR < fields.tsv > answers.tsv
+//   node wasm_batch.mjs MODULE.wasm FORM.json SEPARATOR < fields.tsv > answers.tsv
+//
+// A fault is written by its name, which the form's description (form.json) gives by outcome code.
 
 import { readFileSync, writeSync } from 'node:fs';
 import { loadCalculation } from '../zirev1.mjs';
 
-const [modulePath, separator] = process.argv.slice(2);
+const [modulePath, formPath, separator] = process.argv.slice(2);
+const faultNames = new Map(JSON.parse(readFileSync(formPath, 'utf8')).faults
+  .map((fault) => [fault.outcome, fault.name]));
 const calculate = await loadCalculation(readFileSync(modulePath));
 const input = readFileSync(0);
 const TAB = 9;
@@ -34,7 +38,7 @@ while (start < input.length) {
   }
   const [a, b, c] = fields(line);
   const outcome = calculate(a, b, c, separator);
-  answers.push(outcome.texts ? outcome.texts.join('\t') : (outcome.fault ?? ''));
+  answers.push(outcome.texts ? outcome.texts.join('\t') : (faultNames.get(outcome.fault) ?? ''));
   start = end + 1;
 }
 writeSync(1, answers.join('\n') + (answers.length > 0 ? '\n' : ''));

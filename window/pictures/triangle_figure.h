@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "picture.h"
+#include "canvas.h"
 
 namespace zirev1 {
 
-// Image1: the triangle that names the sides a (base), b (left), c (right), the altitude h onto a,
-// and the angles alpha (apex), beta (bottom right), gamma (bottom left). 289 x 291 pixels.
-class TriangleFigure : public Picture {
-    Q_OBJECT
+// The triangle figure: sides a, b, c, angles α, β, γ and the altitude h onto a, on white, in
+// its own 289 x 291 pixels.
+namespace triangle_figure {
+inline constexpr Point BOTTOM_LEFT{33, 244};
+inline constexpr Point BOTTOM_RIGHT{261, 244};
+inline constexpr Point APEX{189, 13};
+inline constexpr Colour LINE_BLUE{0, 0, 255};
+inline constexpr Colour LETTER_BLUE{0, 0, 128};
+inline constexpr Colour ARC_RED{255, 0, 0};
+} // namespace triangle_figure
 
-public:
-    TriangleFigure(const QPoint& topLeft, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+void drawTriangleFigure(Canvas& canvas);
 
 } // namespace zirev1

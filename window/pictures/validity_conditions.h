@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "picture.h"
+#include "canvas.h"
 
 namespace zirev1 {
 
-// Image3: "Condizioni di validità" and the three conditions (p - a) > 0, (p - b) > 0,
-// (p - c) > 0, in bold on a transparent ground. Only its top-left corner holds anything: the
-// angle results lie under the rest and must stay visible.
-class ValidityConditions : public Picture {
-    Q_OBJECT
+// The conditions of validity, black bold text on a transparent ground. Only the top-left corner
+// holds anything: the angle results lie under the rest and show through it.
+namespace validity_conditions {
+// Where the text stands, in the picture's pixels: about 1560 x 1360 twips, with room for the
+// wider stand-in typeface.
+inline constexpr Point INK_AREA_BOTTOM_RIGHT{130, 93};
+} // namespace validity_conditions
 
-public:
-    ValidityConditions(const QRect& geometry, QWidget* parent);
-
-    // The part of the picture that holds the text, in its own pixels; nothing is drawn elsewhere.
-    static QRect inkArea();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+void drawValidityConditions(Canvas& canvas);
 
 } // namespace zirev1

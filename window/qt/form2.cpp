@@ -2,14 +2,14 @@
 #include "form2.h"
 
 #include "arithmetic_fault.h"
-#include "briggs_formulas.h"
 #include "calculate_from_texts.h"
 #include "caption_label.h"
+#include "fault_box.h"
 #include "fonts.h"
+#include "form2_description.h"
+#include "picture_widget.h"
+#include "qt_conversions.h"
 #include "side_key_filter.h"
-#include "triangle_figure.h"
-#include "twips.h"
-#include "validity_conditions.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -30,60 +30,6 @@
 namespace zirev1 {
 namespace {
 
-const QColor BLUE(0, 0, 255);
-
-// Captions fixed at start. All are autosized, so the width and height only say where the
-// caption first stood; the caption's own size wins.
-struct StaticLabel {
-    const char* name;
-    const char* caption; // UTF-8
-    int left, top, width, height;
-    qreal pointSize;
-    bool blue;
-};
-
-constexpr StaticLabel STATIC_LABELS[] = {
-    {"Label1", "Sui triangoli qualunque", 1200, 360, 12660, 1170, 48, true},
-    {"Label24", "Soluzioni con precisioni angolari di 1''", 1440, 1800, 8595, 555, 24, true},
-    {"Label4", "Elementi dati: 3 lati ", 240, 2400, 2745, 360, DEFAULT_POINT_SIZE, false},
-    {"Label8", "lati", 2280, 3600, 405, 360, DEFAULT_POINT_SIZE, false},
-    {"Label3", "a", 3240, 4320, 180, 360, DEFAULT_POINT_SIZE, true},
-    {"Label6", "b", 3240, 5040, 195, 360, DEFAULT_POINT_SIZE, true},
-    {"Label10", "c", 3240, 5760, 165, 345, GREEK_POINT_SIZE, true},
-    {"Label5", "Sup.=", 9240, 4440, 840, 360, DEFAULT_POINT_SIZE, false},
-    {"Label16", "h =", 9255, 5040, 465, 360, DEFAULT_POINT_SIZE, false},
-    {"Label28", "2 p =", 9240, 5520, 720, 360, DEFAULT_POINT_SIZE, false},
-    {"Label21", "    Gradi             Primi            Secondi", 9360, 6720, 3705, 240,
-     SMALL_POINT_SIZE, false},
-    {"Label17", "α =", 9000, 7200, 465, 345, GREEK_POINT_SIZE, false},
-    {"Label25", "β =", 9000, 7800, 435, 345, GREEK_POINT_SIZE, false},
-    {"Label9", "γ =", 9000, 8400, 390, 345, GREEK_POINT_SIZE, false},
-    {"Label29", "KWZ 2017", 12960, 10200, 1020, 240, SMALL_POINT_SIZE, false},
-};
-
-// The result labels in the order their texts are written.
-struct ResultLabel {
-    const char* name;
-    const char* description; // what a screen reader says the value is
-    int left, top, width, height;
-    bool autoSize;
-};
-
-constexpr ResultLabel RESULT_LABELS[] = {
-    {"Label18", "α, gradi", 9720, 7200, 105, 360, true},
-    {"Label19", "α, primi", 11100, 7200, 105, 360, true},
-    {"Label20", "α, secondi", 12480, 7200, 1110, 360, false},
-    {"Label22", "β, gradi", 9720, 7800, 105, 360, true},
-    {"Label23", "β, primi", 11100, 7800, 105, 360, true},
-    {"Label26", "β, secondi", 12480, 7800, 1110, 360, false},
-    {"Label12", "γ, gradi", 9720, 8400, 1110, 360, false},
-    {"Label13", "γ, primi", 11100, 8400, 1110, 360, false},
-    {"Label14", "γ, secondi", 12480, 8400, 1110, 360, false},
-    {"Label7", "Altezza h su a", 9840, 5040, 105, 360, true},
-    {"Label11", "Superficie", 10200, 4440, 105, 360, true},
-    {"Label15", "Perimetro", 10680, 5520, 105, 360, true},
-};
-
 // The application's icon, from the raw pixels rendered at build time.
 QIcon applicationIcon() {
     QIcon icon;
@@ -100,24 +46,17 @@ QIcon applicationIcon() {
 
 } // namespace
 
-QString faultExplanation(FaultKind fault) {
-    return fault == FaultKind::Overflow
-               ? QStringLiteral("Un lato, o un risultato intermedio, è troppo grande.")
-               : QStringLiteral("I lati sono troppo piccoli per il calcolo.");
-}
-
 namespace {
 
 // A modal box that names the fault and says, in a line, what it means for the sides typed.
 void showFaultBox(QWidget* parent, FaultKind fault) {
     const std::string_view name = faultName(fault);
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("zirev1."),
-                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+    QMessageBox box(QMessageBox::Critical, toQString(FAULT_BOX_TITLE), toQString(name),
                     QMessageBox::Ok, parent);
-    QFont dialogFont = windowFont(SMALL_POINT_SIZE);
+    QFont dialogFont = windowFont(SMALL_FONT.pointSize);
     dialogFont.setWeight(QFont::Normal); // an ordinary dialog, not the window's heavy captions
     box.setFont(dialogFont);
-    box.setInformativeText(faultExplanation(fault));
+    box.setInformativeText(toQString(faultExplanation(fault)));
     // QMessageBox sizes itself by its short main text and would wrap the explanation into a
     // narrow column; a spacer in its grid gives it room for a line or two.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
@@ -152,28 +91,35 @@ std::optional<QString> typedText(const QKeyEvent& key) {
 } // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("zirev1."));
+    setObjectName(toQString(FORM2.name));
+    setWindowTitle(toQString(FORM2.title));
     setWindowIcon(applicationIcon());
-    setFont(windowFont(DEFAULT_POINT_SIZE));
+    setFont(windowFont(FORM2.defaultFont.pointSize));
     // The restored size; the window opens maximized to show every control.
-    resize(twipsToPixels(4680), twipsToPixels(3195));
+    resize(twipsToPixels(FORM2.restoredClientSize.width),
+           twipsToPixels(FORM2.restoredClientSize.height));
 
-    createStaticLabels();
-    createSideFields();
-
-    Command1 = new QPushButton(QStringLiteral("Calcolo"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(10080, 3360, 2055, 495));
-    Command1->setAutoDefault(false); // Enter never presses it; Space on it does
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-
-    createResultLabels();
-    createPictures();
-
-    setTabOrder(Command1, Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text4);
+    // Created in stacking order, bottom first.
+    for (const Control& control : FORM2.controls) {
+        createControl(control);
+    }
+    const auto child = [this](std::string_view name) {
+        return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+    };
+    QWidget* previous = nullptr;
+    for (const Control* control : tabOrder(FORM2)) {
+        QWidget* next = child(control->name);
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+    Text1 = static_cast<QLineEdit*>(child(FORM2.sideFields[0]));
+    Text2 = static_cast<QLineEdit*>(child(FORM2.sideFields[1]));
+    Text4 = static_cast<QLineEdit*>(child(FORM2.sideFields[2]));
+    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
+        m_resultLabels[i] = static_cast<CaptionLabel*>(child(FORM2.resultLabels[i]));
+    }
     Command1->setFocus();
 }
 
@@ -181,58 +127,37 @@ void Form2::setFaultReporter(FaultReporter reporter) {
     m_reportFault = std::move(reporter);
 }
 
-void Form2::createStaticLabels() {
-    for (const StaticLabel& entry : STATIC_LABELS) {
-        auto* label = new CaptionLabel(twipsRect(entry.left, entry.top, entry.width, entry.height),
-                                       true, this);
-        label->setObjectName(QLatin1String(entry.name));
-        label->setFont(windowFont(entry.pointSize));
-        label->setCaption(QString::fromUtf8(entry.caption));
-        if (entry.blue) {
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, BLUE);
-            label->setPalette(palette);
-        }
+void Form2::createControl(const Control& control) {
+    switch (control.kind) {
+    case ControlKind::Label:
+        new CaptionLabel(control, this);
+        break;
+    case ControlKind::Field:
+        createSideField(control);
+        break;
+    case ControlKind::Button:
+        Command1 = new QPushButton(toQString(control.caption), this);
+        Command1->setObjectName(toQString(control.name));
+        Command1->setGeometry(toQRect(control.startPlace()));
+        Command1->setFont(windowFont(control.font.pointSize));
+        Command1->setAutoDefault(false); // Enter never presses it; Space on it does
+        connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+        break;
+    case ControlKind::Picture:
+        new PictureWidget(control, this);
+        break;
     }
 }
 
-QLineEdit* Form2::createSideField(const char* name, const QString& accessibleName, int top) {
+QLineEdit* Form2::createSideField(const Control& control) {
     auto* field = new QLineEdit(this);
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(accessibleName);
-    field->setGeometry(twipsRect(1920, top, 1215, 495));
-    field->setFont(windowFont(12));
+    field->setObjectName(toQString(control.name));
+    field->setAccessibleName(toQString(control.accessibleName));
+    field->setGeometry(toQRect(control.startPlace()));
+    field->setFont(windowFont(control.font.pointSize));
     field->setMaxLength(std::numeric_limits<int>::max()); // no limit: a paste is never cut short
     field->installEventFilter(this);
     return field;
-}
-
-void Form2::createSideFields() {
-    Text1 = createSideField("Text1", QStringLiteral("Lato a"), 4200);
-    Text2 = createSideField("Text2", QStringLiteral("Lato b"), 4920);
-    Text4 = createSideField("Text4", QStringLiteral("Lato c"), 5640);
-}
-
-void Form2::createResultLabels() {
-    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
-        const ResultLabel& entry = RESULT_LABELS[i];
-        auto* label = new CaptionLabel(twipsRect(entry.left, entry.top, entry.width, entry.height),
-                                       entry.autoSize, this);
-        label->setObjectName(QLatin1String(entry.name));
-        label->setCaption(QString());
-        label->setAccessibleDescription(QString::fromUtf8(entry.description));
-        m_resultLabels[i] = label;
-    }
-}
-
-// Created last, in this order, so that the formulas lie above the triangle figure (their heading
-// stays whole) and the validity conditions above the angle results, which show through it.
-void Form2::createPictures() {
-    const QRect image1 = twipsRect(4560, 3000, 4335, 4365);
-    const QRect image2 = twipsRect(360, 6840, 5550, 4020);
-    new TriangleFigure(image1.topLeft(), this);
-    new BriggsFormulas(image2.topLeft(), this);
-    new ValidityConditions(twipsRect(6360, 7560, 9645, 1635), this);
 }
 
 void Form2::Command1_Click() {
@@ -246,6 +171,12 @@ void Form2::Command1_Click() {
     if (!*results) {
         return;
     }
+    const auto child = [this](std::string_view name) {
+        return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
+    };
+    Text1 = static_cast<QLineEdit*>(child(FORM2.sideFields[0]));
+    Text2 = static_cast<QLineEdit*>(child(FORM2.sideFields[1]));
+    Text4 = static_cast<QLineEdit*>(child(FORM2.sideFields[2]));
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
         m_resultLabels[i]->setCaption(QString::fromStdString((*results)->texts[i]));
     }

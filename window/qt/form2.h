@@ -15,12 +15,11 @@ class QPushButton;
 namespace zirev1 {
 
 class CaptionLabel;
+struct Control;
 
-// What a fault means for the sides typed, in a line: the fault box's explanation.
-QString faultExplanation(FaultKind fault);
-
-// The calculator's one window: explanatory labels, the three side fields, the Calculate button,
-// twelve result labels and three pictures, all at fixed places in twips.
+// The calculator's one window, built from the form's description: explanatory labels, the three
+// side fields, the Calculate button, twelve result labels and three pictures, all at fixed places
+// in twips.
 class Form2 : public QWidget {
     Q_OBJECT
 
@@ -49,11 +48,8 @@ protected:
 private:
     using KeyPressHandler = void (Form2::*)(std::int16_t&);
 
-    void createStaticLabels();
-    void createSideFields();
-    void createResultLabels();
-    void createPictures();
-    QLineEdit* createSideField(const char* name, const QString& accessibleName, int top);
+    void createControl(const Control& control);
+    QLineEdit* createSideField(const Control& field);
     KeyPressHandler keyPressHandlerFor(const QObject* field) const;
     QString acceptedCharacters(const QString& typed, KeyPressHandler handler);
 

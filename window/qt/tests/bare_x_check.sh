@@ -8,7 +8,7 @@ set -euo pipefail
 program=$1
 tests=$2
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/xsession.sh"
+source "$here/../../../scripts/lib/xsession.sh"
 trap stop_x_session EXIT
 start_x_session 1280 1024 bare
 unset XDG_RUNTIME_DIR

@@ -2,80 +2,119 @@
 """Drives zirev1 in a real X session and reads its results as a screen reader does."""
 
 import os
+import re
 import subprocess
 import sys
 
-from accessibility import (EXPECTED_345, FIELD_NAMES, descendants, fields_by_name,
-                           find_application, results, wait_for)
+import pyatspi
 
-PROGRAM, SCREENSHOT = sys.argv[1], sys.argv[2]
-SCALE = int(os.environ.get("QT_SCALE_FACTOR", "1"))
-DESKTOP_ENTRY = os.path.join(os.path.dirname(__file__), "..", "..", "data",
+from accessibility import (SIDES_345, Form, fields_by_name, find_application, find_button,
+                           results, wait_for)
+
+PROGRAM, SCREENSHOT, FORM = sys.argv[1], sys.argv[2], Form(sys.argv[3])
+CHECK = "real-X check"
+DESKTOP_ENTRY = os.path.join(os.path.dirname(__file__), "..", "..", "..", "data",
                              "io.github.zirev1.Zirev1.desktop")
 
-# Where the controls are, in window pixels (twips / 15, times the scale), and what the results
-# must read.
-TEXT1, TEXT2, TEXT4 = ((168 * SCALE, y * SCALE) for y in (296, 344, 392))
-COMMAND1 = (740 * SCALE, 240 * SCALE)
+
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout.strip()
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True,
-                          text=True).stdout.strip()
+def xprop_numbers(*args):
+    """A CARDINAL property's numbers; None while nobody has set it."""
+    found = run("xprop", *args)
+    return [int(n) for n in found.split("=", 1)[1].split(",")] if "=" in found else None
 
 
-def click(window, point):
-    xdotool("mousemove", "--window", window, str(point[0]), str(point[1]))
-    xdotool("click", "1")
+def extents(node):
+    return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 
 
-def type_into(window, point, text):
-    click(window, point)
-    xdotool("type", "--delay", "30", text)
+def window_width(window):
+    return int(run("xdotool", "getwindowgeometry", "--shell", window)
+               .split("WIDTH=")[1].split()[0])
+
+
+class Screen:
+    """Clicks at the centre of a control where it shows on the screen. Under a scale factor Qt may
+    give extents in its device-independent pixels: the window's width on X and on AT-SPI tells
+    how many screen pixels one of them covers."""
+
+    def __init__(self, window, top_level):
+        self.pixels_per_unit = window_width(window) / extents(top_level)[2]
+
+    def click(self, control):
+        x, y, width, height = extents(control)
+        centre = (round((x + width / 2) * self.pixels_per_unit),
+                  round((y + height / 2) * self.pixels_per_unit))
+        run("xdotool", "mousemove", str(centre[0]), str(centre[1]), "click", "1")
+
+    def type_into(self, field, text):
+        self.click(field)
+        run("xdotool", "type", "--delay", "30", text)
+
+
+def check_maximized(window):
+    """The window manager has maximized the window: its frame spans the work area's width. The
+    state alone is not enough, since the window asks for it before any manager acts."""
+    state = run("xprop", "-id", window, "_NET_WM_STATE")
+    if not {"_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_MAXIMIZED_VERT"} <= set(
+            re.findall(r"_NET_WM_STATE_\w+", state)):
+        return None
+    frame = xprop_numbers("-id", window, "_NET_FRAME_EXTENTS")
+    area = xprop_numbers("-root", "_NET_WORKAREA")
+    if frame is None or area is None:
+        return None
+    width = window_width(window)
+    left, right = frame[:2]
+    return width if left + width + right == area[2] else None
 
 
 def main():
     app_process = subprocess.Popen([PROGRAM])
     try:
         window = wait_for("the window", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--name", r"^zirev1\.$"],
-            capture_output=True, text=True).stdout.split())[0]
-        width = wait_for("maximizing", lambda: (w := int(xdotool(
-            "getwindowgeometry", "--shell", window).split("WIDTH=")[1].split()[0])) >= 1200 * SCALE
-            and w)
+            ["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(FORM.title)}$"],
+            capture_output=True, text=True).stdout.split(), check=CHECK)[0]
+        width = wait_for("maximizing", lambda: check_maximized(window), check=CHECK)
         print(f"window {window} maximized to width {width}")
 
-        app = wait_for("zirev1 on the accessibility bus", lambda: find_application(PROGRAM))
+        app = wait_for("zirev1 on the accessibility bus", lambda: find_application(PROGRAM),
+                       check=CHECK)
         fields = fields_by_name(app)
-        missing = set(FIELD_NAMES) - set(fields)
+        missing = set(FORM.field_names) - set(fields)
         if missing:
-            sys.exit(f"real-X check: fields not found by name: {sorted(missing)}")
-        buttons = [n for n in descendants(app) if n.name == "Calcolo"]
-        if not buttons:
-            sys.exit("real-X check: no button named Calcolo")
+            sys.exit(f"{CHECK}: fields not found by name: {sorted(missing)}")
+        button = find_button(app, FORM.button_name)
+        if button is None:
+            sys.exit(f"{CHECK}: no button named {FORM.button_name}")
+        top_level = next((n for n in app if n is not None and n.name == FORM.title), None)
+        if top_level is None:
+            sys.exit(f"{CHECK}: no window named {FORM.title} on the accessibility bus")
+        screen = Screen(window, top_level)
 
         # The window's X class is the one the desktop entry names.
-        wm_class = subprocess.run(["xprop", "-id", window, "WM_CLASS"], check=True,
-                                  capture_output=True, text=True).stdout
+        wm_class = run("xprop", "-id", window, "WM_CLASS")
         wanted = next(line.split("=", 1)[1].strip() for line in open(DESKTOP_ENTRY)
                       if line.startswith("StartupWMClass="))
-        if wm_class.strip().split(", ")[-1] != f'"{wanted}"':
-            sys.exit(f"real-X check: {wm_class.strip()}, the desktop entry wants {wanted}")
+        if wm_class.split(", ")[-1] != f'"{wanted}"':
+            sys.exit(f"{CHECK}: {wm_class}, the desktop entry wants {wanted}")
 
-        # "x" and "," are dropped by the fields' keystroke filter. The clicks land on the controls'
-        # places times the scale: at any scale every control keeps its place in proportion.
-        type_into(window, TEXT1, "3x")
-        type_into(window, TEXT2, "4,")
-        type_into(window, TEXT4, "5")
-        click(window, COMMAND1)
+        # "x" and "," are dropped by the fields' keystroke filter.
+        typed = [SIDES_345[0] + "x", SIDES_345[1] + ",", SIDES_345[2]]
+        for name, text in zip(FORM.field_names, typed):
+            screen.type_into(fields[name], text)
+        screen.click(button)
 
-        found = wait_for("the results", lambda: results(app))
+        expected = FORM.expected_results()
+        found = wait_for("the results", lambda: results(app, FORM), check=CHECK)
         subprocess.run(["import", "-window", "root", SCREENSHOT], check=True)
-        if found != EXPECTED_345:
-            sys.exit(f"real-X check: results read {found}, expected {EXPECTED_345}")
-        texts = {n.name: n.queryText().getText(0, -1) for n in fields.values()}
-        if texts != {"Lato a": "3", "Lato b": "4", "Lato c": "5"}:
-            sys.exit(f"real-X check: the keystroke filter let through: {texts}")
+        if found != expected:
+            sys.exit(f"{CHECK}: results read {found}, expected {expected}")
+        texts = {name: fields[name].queryText().getText(0, -1) for name in FORM.field_names}
+        if texts != dict(zip(FORM.field_names, SIDES_345)):
+            sys.exit(f"{CHECK}: the keystroke filter let through: {texts}")
         print("fields", texts, "results", found)
     finally:
         app_process.terminate()

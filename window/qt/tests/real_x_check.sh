@@ -3,14 +3,16 @@
 # The window as a person meets it: a real X server (Xvfb) with a window manager, keys typed and
 # clicks made through the X server by xdotool, results read back through the screen reader's
 # accessibility bus (AT-SPI), and a screenshot.
-#   real_x_check.sh PATH/TO/zirev1 SCREENSHOT.png [SCALE]
-# With SCALE 2 the window runs at QT_SCALE_FACTOR=2 on a screen twice as large.
+#   real_x_check.sh PATH/TO/zirev1 SCREENSHOT.png SCALE FORM.json
+# With SCALE 2 the window runs at QT_SCALE_FACTOR=2 on a screen twice as large. FORM.json is the
+# form's description, where the check learns the controls' names and the window's title.
 set -euo pipefail
 program=$1
 screenshot=$2
-scale=${3:-1}
+scale=$3
+form=$4
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../scripts/lib/xsession.sh"
+source "$here/../../../scripts/lib/xsession.sh"
 trap stop_x_session EXIT
 start_x_session $((1280 * scale)) $((1024 * scale))
 
@@ -22,4 +24,4 @@ export QT_SCALE_FACTOR=$scale
 unset QT_QPA_PLATFORM
 
 # The program and the checks share one session bus, through which the accessibility bus is found.
-dbus-run-session -- /usr/bin/python3 "$here/real_x_check.py" "$program" "$screenshot"
+dbus-run-session -- /usr/bin/python3 "$here/real_x_check.py" "$program" "$screenshot" "$form"

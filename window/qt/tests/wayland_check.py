@@ -6,10 +6,10 @@ pressed through the accessibility interfaces (AT-SPI), and the results are read 
 import subprocess
 import sys
 
-from accessibility import EXPECTED_345, FIELD_NAMES, descendants, fields_by_name, find_application
-from accessibility import results, wait_for
+from accessibility import SIDES_345, Form, fields_by_name, find_application, find_button, results
+from accessibility import wait_for
 
-PROGRAM = sys.argv[1]
+PROGRAM, FORM = sys.argv[1], Form(sys.argv[2])
 CHECK = "Wayland check"
 
 
@@ -19,16 +19,17 @@ def main():
         app = wait_for("zirev1 on the accessibility bus", lambda: find_application(PROGRAM),
                        check=CHECK)
         fields = wait_for("the side fields", lambda: (f := fields_by_name(app))
-                          and set(FIELD_NAMES) <= set(f) and f, check=CHECK)
-        for name, text in zip(FIELD_NAMES, ("3", "4", "5")):
+                          and set(FORM.field_names) <= set(f) and f, check=CHECK)
+        for name, text in zip(FORM.field_names, SIDES_345):
             fields[name].queryEditableText().setTextContents(text)
-        button = next((n for n in descendants(app) if n.name == "Calcolo"), None)
+        button = find_button(app, FORM.button_name)
         if button is None:
-            sys.exit(f"{CHECK}: no button named Calcolo")
+            sys.exit(f"{CHECK}: no button named {FORM.button_name}")
         button.queryAction().doAction(0)  # a push button's first action presses it
-        found = wait_for("the results", lambda: results(app), check=CHECK)
-        if found != EXPECTED_345:
-            sys.exit(f"{CHECK}: results read {found}, expected {EXPECTED_345}")
+        expected = FORM.expected_results()
+        found = wait_for("the results", lambda: results(app, FORM), check=CHECK)
+        if found != expected:
+            sys.exit(f"{CHECK}: results read {found}, expected {expected}")
         print("results", found)
     finally:
         app_process.terminate()

@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: MIT
 # The window on Wayland: a headless Weston compositor, the window through Qt's wayland platform
 # (no X at all), and a calculation driven over the accessibility bus.
-#   wayland_check.sh PATH/TO/zirev1
+#   wayland_check.sh PATH/TO/zirev1 FORM.json
+# FORM.json is the form's description, where the check learns the controls' names.
 set -euo pipefail
 program=$1
+form=$2
 here=$(cd "$(dirname "$0")" && pwd)
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
@@ -24,4 +26,4 @@ done
 unset DISPLAY
 export WAYLAND_DISPLAY=zirev1-wayland QT_QPA_PLATFORM=wayland
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C
-dbus-run-session -- /usr/bin/python3 "$here/wayland_check.py" "$program"
+dbus-run-session -- /usr/bin/python3 "$here/wayland_check.py" "$program" "$form"

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+std::unique_ptr<QObject> makeConformanceTest();
 std::unique_ptr<QObject> makeForm2Test();
 std::unique_ptr<QObject> makeKeyFilterTest();
 std::unique_ptr<QObject> makePicturesTest();
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
 
     int failures = 0;
     const std::pair<const char*, std::unique_ptr<QObject> (*)()> suites[] = {
+        {"ConformanceTest", makeConformanceTest},
         {"Form2Test", makeForm2Test},
         {"KeyFilterTest", makeKeyFilterTest},
         {"PicturesTest", makePicturesTest},

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "form2.h"
+#include "form2_description.h"
 #include "maximize.h"
 
 #include <QApplication>
@@ -68,15 +69,11 @@ struct ShownForm {
     }
 };
 
-// The result labels in the order their texts are written.
-inline const char* const RESULT_LABEL_NAMES[] = {"Label18", "Label19", "Label20", "Label22",
-                                                 "Label23", "Label26", "Label12", "Label13",
-                                                 "Label14", "Label7",  "Label11", "Label15"};
-
+// The result labels' captions in the order their texts are written.
 inline QStringList resultCaptions(const ShownForm& shown) {
     QStringList captions;
-    for (const char* name : RESULT_LABEL_NAMES) {
-        captions << shown.caption(name);
+    for (const std::string_view name : FORM2.resultLabels) {
+        captions << shown.caption(std::string(name).c_str());
     }
     return captions;
 }

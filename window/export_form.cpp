@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: MIT
+// Writes the form for the web page, at build time: Form2's description as JSON, every control in
+// stacking order with its place in pixels and in twips, and each picture drawn into an SVG file
+// that the page takes in as it is.
+//
+//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, Image1.svg, Image2.svg, Image3.svg
+
+#include "arithmetic_fault.h"
+#include "fault_box.h"
+#include "form2_description.h"
+#include "side_key_filter.h"
+#include "svg_canvas.h"
+#include "text_metrics.h"
+#include "zirev1_calculate.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace zirev1;
+
+constexpr Colour DEFAULT_TEXT{0, 0, 0};
+
+// A JSON string; what is not plain printable ASCII passes as UTF-8, except the control
+// characters, which JSON must escape.
+std::string quoted(std::string_view utf8) {
+    std::string out = "\"";
+    for (const char ch : utf8) {
+        switch (ch) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(ch) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(ch));
+                out += escape;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    return out + '"';
+}
+
+// A JSON number, the shortest text that reads back as the same double.
+std::string number(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc{} ? std::string(buffer, end) : "0";
+}
+
+// The members of one JSON object, written in the order they are added.
+class Object {
+public:
+    Object& add(std::string_view key, const std::string& json) {
+        m_text += (m_text.empty() ? "" : ", ") + quoted(key) + ": " + json;
+        return *this;
+    }
+    Object& text(std::string_view key, std::string_view value) { return add(key, quoted(value)); }
+    Object& number(std::string_view key, double value) { return add(key, ::number(value)); }
+    Object& flag(std::string_view key, bool value) { return add(key, value ? "true" : "false"); }
+    std::string json() const { return '{' + m_text + '}'; }
+
+private:
+    std::string m_text;
+};
+
+std::string array(const std::vector<std::string>& items, std::string_view separator = ", ") {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        out += (i == 0 ? "" : std::string(separator)) + items[i];
+    }
+    return out + ']';
+}
+
+std::string fontJson(const ControlFont& font) {
+    return Object()
+        .text("face", font.designFace)
+        .number("pointSize", font.pointSize)
+        .number("pixelSize", font.pixelSize())
+        .json();
+}
+
+std::string_view kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Field:
+        return "field";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Picture:
+        return "picture";
+    }
+    return "label";
+}
+
+struct Fault {
+    FaultKind kind;
+    int outcome; // what zirev1_calculate returns for it
+    std::string_view kindName;
+};
+constexpr Fault FAULTS[] = {{FaultKind::Overflow, ZIREV1_OVERFLOW, "Overflow"},
+                            {FaultKind::DivisionByZero, ZIREV1_DIVISION_BY_ZERO, "DivisionByZero"}};
+static_assert(std::size(FAULTS) == std::size(ALL_FAULTS));
+
+std::string utf8Of(std::u16string_view keys) {
+    std::string out;
+    for (const char16_t key : keys) {
+        if (key < 0x80) {
+            out += static_cast<char>(key);
+        } else if (key < 0x800) {
+            out += static_cast<char>(0xC0 | (key >> 6));
+            out += static_cast<char>(0x80 | (key & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (key >> 12));
+            out += static_cast<char>(0x80 | ((key >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (key & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool write(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "zirev1_export_form: cannot write %s\n", path.string().c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zirev1_export_form OUTPUT_DIR\n");
+        return 64;
+    }
+    const std::filesystem::path output = argv[1];
+    const FormDescription& form = FORM2;
+
+    std::vector<std::string> controls;
+    std::string pictureCharacters;
+    for (const Control& control : form.controls) {
+        const TwipsRect twips = control.startPlace();
+        const PixelRect pixels = toPixels(twips);
+        Object json;
+        json.text("name", control.name)
+            .text("kind", kindName(control.kind))
+            .number("left", pixels.left)
+            .number("top", pixels.top)
+            .number("width", pixels.width)
+            .number("height", pixels.height)
+            .add("twips", Object()
+                              .number("left", twips.left)
+                              .number("top", twips.top)
+                              .number("width", twips.width)
+                              .number("height", twips.height)
+                              .json())
+            .add("font", fontJson(control.font))
+            .text("colour", hexColour(control.ink == Ink::Blue ? BLUE : DEFAULT_TEXT));
+        if (control.kind != ControlKind::Picture) {
+            json.text("background",
+                      hexColour(control.kind == ControlKind::Field ? FIELD_GROUND : FACE_COLOUR));
+        }
+        json.text("caption", control.caption)
+            .flag("autoSize", control.autoSize)
+            .text("accessibleName", control.accessibleName)
+            .text("accessibleDescription", control.accessibleDescription)
+            .number("tabIndex", control.tabIndex)
+            .flag("heading", control.heading);
+        if (control.kind == ControlKind::Picture) {
+            SvgCanvas canvas(pixels.width, pixels.height, SvgCanvas::Embedding::Inline);
+            control.draw(canvas);
+            const std::string file = std::string(control.name) + ".svg";
+            if (!write(output / file, canvas.document())) {
+                return 73;
+            }
+            pictureCharacters += canvas.textsShown();
+            json.text("svg", file).flag("opaque", control.opaque);
+        }
+        controls.push_back(json.json());
+    }
+
+    std::vector<std::string> resultLabels;
+    for (const std::string_view name : form.resultLabels) {
+        resultLabels.push_back(quoted(name));
+    }
+    std::vector<std::string> faults;
+    for (const Fault& fault : FAULTS) {
+        faults.push_back(Object()
+                             .number("outcome", fault.outcome)
+                             .text("kind", fault.kindName)
+                             .text("name", faultName(fault.kind))
+                             .text("explanation", faultExplanation(fault.kind))
+                             .json());
+    }
+
+    const std::string json =
+        Object()
+            .text("name", form.name)
+            .text("title", form.title)
+            .text("typeface", STAND_IN_TYPEFACE)
+            .text("background", hexColour(FACE_COLOUR))
+            .add("restoredSize",
+                 Object()
+                     .number("width", twipsToPixels(form.restoredClientSize.width))
+                     .number("height", twipsToPixels(form.restoredClientSize.height))
+                     .json())
+            .add("font", fontJson(form.defaultFont))
+            .add("controls", array(controls, ",\n  "))
+            .add("resultLabels", array(resultLabels))
+            .text("sideKeys", utf8Of(ALLOWED_SIDE_KEYS))
+            .add("faultBox",
+                 Object().text("title", FAULT_BOX_TITLE).text("button", FAULT_BOX_BUTTON).json())
+            .add("faults", array(faults, ",\n  "))
+            .text("pictureCharacters", pictureCharacters)
+            .json();
+    return write(output / "form.json", json + '\n') ? 0 : 73;
+}

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "layout_units.h"
+#include "text_metrics.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+#include <string_view>
+
+namespace zirev1 {
+
+class Canvas;
+
+// Form2 as data: every control with its name, kind, place and size in twips, font, colours,
+// caption and accessible texts, in stacking order (bottom first). Each front end (the Qt window,
+// the web page, the Windows window) builds its controls by walking this table, so that a fact
+// about the form is stated here once.
+
+enum class ControlKind { Label, Field, Button, Picture };
+
+// Text colours: the platform's default, or the design's blue.
+enum class Ink { Default, Blue };
+
+struct ControlFont {
+    std::string_view designFace; // the typeface the design names; STAND_IN_TYPEFACE draws it
+    double pointSize;            // every font is bold, none italic or underlined
+    constexpr double pixelSize() const { return pointsToPixels(pointSize); }
+};
+
+inline constexpr std::string_view WINDOW_FACE = "MS Sans Serif";
+inline constexpr ControlFont WINDOW_FONT{WINDOW_FACE, 13.5};
+inline constexpr ControlFont SMALL_FONT{WINDOW_FACE, 9.75};
+inline constexpr ControlFont FIELD_FONT{WINDOW_FACE, 12};
+inline constexpr ControlFont GREEK_FONT{"Symbol", 14.25};
+
+inline constexpr Colour BLUE{0, 0, 255};
+// Where no platform gives its own: the face colour of dialog windows, behind the window and its
+// labels, and the fields' white ground (Qt's and Windows' defaults).
+inline constexpr Colour FACE_COLOUR{0xef, 0xef, 0xef};
+inline constexpr Colour FIELD_GROUND{0xff, 0xff, 0xff};
+
+// The size an autosized label takes for its caption: the caption's width and the font's height,
+// each rounded up to whole pixels at 96 dpi, in twips. "Sup.=" at 13.5 pt -> 915 x 315.
+struct TwipsSize {
+    int width = 0, height = 0;
+    friend constexpr bool operator==(const TwipsSize&, const TwipsSize&) = default;
+};
+constexpr int ceilToInt(double value) {
+    const int whole = static_cast<int>(value);
+    return whole < value ? whole + 1 : whole;
+}
+constexpr TwipsSize captionSize(std::string_view caption, const ControlFont& font) {
+    const double pixels = font.pixelSize();
+    return {ceilToInt(textWidth(caption, pixels)) * TWIPS_PER_PIXEL,
+            ceilToInt(ascentOf(pixels) + descentOf(pixels)) * TWIPS_PER_PIXEL};
+}
+
+struct Control {
+    std::string_view name;
+    ControlKind kind;
+    TwipsRect place; // where the design puts it; an autosized label's size follows its caption
+    ControlFont font = WINDOW_FONT;
+    Ink ink = Ink::Default;
+    std::string_view caption = {}; // UTF-8; fields and result labels start empty
+    bool autoSize = false;
+    std::string_view accessibleName = {};        // empty: the caption, or for a result its value
+    std::string_view accessibleDescription = {}; // what a result label's value is
+    int tabIndex = 0;                            // 1, 2, ... in Tab order; 0 takes no focus
+    bool heading = false;                        // the form's heading, for screen readers
+    void (*draw)(Canvas&) = nullptr;             // a picture's drawing, in pixels at 96 dpi
+    bool opaque = true; // a picture that fills its ground; a transparent one shows what lies under
+
+    // The rectangle the control takes at start, with its starting caption.
+    constexpr TwipsRect startPlace() const {
+        if (!autoSize) {
+            return place;
+        }
+        const TwipsSize size = captionSize(caption, font);
+        return {place.left, place.top, size.width, size.height};
+    }
+    constexpr bool isResult() const { return !accessibleDescription.empty(); }
+};
+
+struct FormDescription {
+    std::string_view name;
+    std::string_view title;
+    TwipsSize restoredClientSize; // the window opens maximized; this is its restored size
+    ControlFont defaultFont;
+    std::span<const Control> controls;              // stacking order, bottom first
+    std::span<const std::string_view> resultLabels; // in the order their texts are written
+    std::span<const std::string_view> sideFields;   // a, b, c
+};
+
+void drawTriangleFigure(Canvas& canvas);
+void drawBriggsFormulas(Canvas& canvas);
+void drawValidityConditions(Canvas& canvas);
+
+// clang-format off
+inline constexpr Control FORM2_CONTROLS[] = {
+    // Captions fixed at start; all autosized.
+    {"Label1", ControlKind::Label, {1200, 360, 12660, 1170}, {"Verdana", 48}, Ink::Blue,
+     "Sui triangoli qualunque", true, {}, {}, 0, true},
+    {"Label24", ControlKind::Label, {1440, 1800, 8595, 555}, {WINDOW_FACE, 24}, Ink::Blue,
+     "Soluzioni con precisioni angolari di 1''", true},
+    {"Label4", ControlKind::Label, {240, 2400, 2745, 360}, WINDOW_FONT, Ink::Default,
+     "Elementi dati: 3 lati ", true},
+    {"Label8", ControlKind::Label, {2280, 3600, 405, 360}, WINDOW_FONT, Ink::Default, "lati", true},
+    {"Label3", ControlKind::Label, {3240, 4320, 180, 360}, WINDOW_FONT, Ink::Blue, "a", true},
+    {"Label6", ControlKind::Label, {3240, 5040, 195, 360}, WINDOW_FONT, Ink::Blue, "b", true},
+    {"Label10", ControlKind::Label, {3240, 5760, 165, 345}, {"Verdana", 14.25}, Ink::Blue, "c",
+     true},
+    {"Label5", ControlKind::Label, {9240, 4440, 840, 360}, WINDOW_FONT, Ink::Default, "Sup.=",
+     true},
+    {"Label16", ControlKind::Label, {9255, 5040, 465, 360}, WINDOW_FONT, Ink::Default, "h =", true},
+    {"Label28", ControlKind::Label, {9240, 5520, 720, 360}, WINDOW_FONT, Ink::Default, "2 p =",
+     true},
+    {"Label21", ControlKind::Label, {9360, 6720, 3705, 240}, SMALL_FONT, Ink::Default,
+     "    Gradi             Primi            Secondi", true},
+    // Stored as a, b, g in the Symbol typeface, which shows them as Greek; drawn as Greek here.
+    {"Label17", ControlKind::Label, {9000, 7200, 465, 345}, GREEK_FONT, Ink::Default, "α =", true},
+    {"Label25", ControlKind::Label, {9000, 7800, 435, 345}, GREEK_FONT, Ink::Default, "β =", true},
+    {"Label9", ControlKind::Label, {9000, 8400, 390, 345}, GREEK_FONT, Ink::Default, "γ =", true},
+    {"Label29", ControlKind::Label, {12960, 10200, 1020, 240}, SMALL_FONT, Ink::Default,
+     "KWZ 2017", true},
+
+    // The side fields; Text1, Text2, Text4 hold a, b, c.
+    {"Text1", ControlKind::Field, {1920, 4200, 1215, 495}, FIELD_FONT, Ink::Default, {}, false,
+     "Lato a", {}, 2},
+    {"Text2", ControlKind::Field, {1920, 4920, 1215, 495}, FIELD_FONT, Ink::Default, {}, false,
+     "Lato b", {}, 3},
+    {"Text4", ControlKind::Field, {1920, 5640, 1215, 495}, FIELD_FONT, Ink::Default, {}, false,
+     "Lato c", {}, 4},
+    // Not the default button: Enter never presses it.
+    {"Command1", ControlKind::Button, {10080, 3360, 2055, 495}, WINDOW_FONT, Ink::Default,
+     "Calcolo", false, {}, {}, 1},
+
+    // The result labels, empty at start.
+    {"Label18", ControlKind::Label, {9720, 7200, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "α, gradi"},
+    {"Label19", ControlKind::Label, {11100, 7200, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "α, primi"},
+    {"Label20", ControlKind::Label, {12480, 7200, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+     false, {}, "α, secondi"},
+    {"Label22", ControlKind::Label, {9720, 7800, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "β, gradi"},
+    {"Label23", ControlKind::Label, {11100, 7800, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "β, primi"},
+    {"Label26", ControlKind::Label, {12480, 7800, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+     false, {}, "β, secondi"},
+    {"Label12", ControlKind::Label, {9720, 8400, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+     false, {}, "γ, gradi"},
+    {"Label13", ControlKind::Label, {11100, 8400, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+     false, {}, "γ, primi"},
+    {"Label14", ControlKind::Label, {12480, 8400, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+     false, {}, "γ, secondi"},
+    {"Label7", ControlKind::Label, {9840, 5040, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "Altezza h su a"},
+    {"Label11", ControlKind::Label, {10200, 4440, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "Superficie"},
+    {"Label15", ControlKind::Label, {10680, 5520, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+     {}, "Perimetro"},
+
+    // The pictures lie on top, in this order: the formulas above the triangle figure (their
+    // heading stays whole) and the validity conditions above the angle results, which show
+    // through them.
+    {"Image1", ControlKind::Picture, {4560, 3000, 4335, 4365}, WINDOW_FONT, Ink::Default, {},
+     false, "Figura: il triangolo con i lati a, b, c, gli angoli α, β, γ e l'altezza h su a", {},
+     0, false, drawTriangleFigure},
+    {"Image2", ControlKind::Picture, {360, 6840, 5550, 4020}, WINDOW_FONT, Ink::Default, {},
+     false, "Formule di Briggs: le tangenti dei mezzi angoli dai lati e dal semiperimetro p", {},
+     0, false, drawBriggsFormulas},
+    {"Image3", ControlKind::Picture, {6360, 7560, 9645, 1635}, WINDOW_FONT, Ink::Default, {},
+     false, "Condizioni di validità: p - a, p - b e p - c maggiori di zero", {}, 0, false,
+     drawValidityConditions, false},
+};
+// clang-format on
+
+// Part of the calculation's contract: the twelve texts in the order they are written.
+inline constexpr std::string_view FORM2_RESULT_LABELS[] = {
+    "Label18", "Label19", "Label20", "Label22", "Label23", "Label26",
+    "Label12", "Label13", "Label14", "Label7",  "Label11", "Label15"};
+
+// The fields the calculation reads the sides a, b and c from.
+inline constexpr std::string_view FORM2_SIDE_FIELDS[] = {"Text1", "Text2", "Text4"};
+
+inline constexpr FormDescription FORM2{"Form2",          "zirev1.",      {4680, 3195},
+                                       WINDOW_FONT,      FORM2_CONTROLS, FORM2_RESULT_LABELS,
+                                       FORM2_SIDE_FIELDS};
+
+// The control of this name, or nullptr.
+constexpr const Control* findControl(const FormDescription& form, std::string_view name) {
+    const auto found = std::find_if(form.controls.begin(), form.controls.end(),
+                                    [&](const Control& c) { return c.name == name; });
+    return found == form.controls.end() ? nullptr : &*found;
+}
+
+// The focusable controls in Tab order.
+struct TabOrder {
+    std::array<const Control*, 8> controls{};
+    std::size_t count = 0;
+    constexpr auto begin() const { return controls.begin(); }
+    constexpr auto end() const { return controls.begin() + static_cast<std::ptrdiff_t>(count); }
+};
+constexpr TabOrder tabOrder(const FormDescription& form) {
+    TabOrder order;
+    for (int index = 1; order.count < order.controls.size(); ++index) {
+        const Control* next = nullptr;
+        for (const Control& c : form.controls) {
+            if (c.tabIndex == index) {
+                next = &c;
+            }
+        }
+        if (next == nullptr) {
+            break;
+        }
+        order.controls[order.count++] = next;
+    }
+    return order;
+}
+
+namespace form_checks {
+
+// Where the controls may lie: the maximized window at 1280 x 1024 pixels, the smallest screen the
+// form is designed for.
+inline constexpr TwipsRect DESIGN_SCREEN{0, 0, 1280 * TWIPS_PER_PIXEL, 1024 * TWIPS_PER_PIXEL};
+
+constexpr bool everyControlInsideTheWindow(const FormDescription& form) {
+    return std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
+        return DESIGN_SCREEN.contains(c.startPlace()) && c.place.width > 0 && c.place.height > 0;
+    });
+}
+
+constexpr bool namesUnique(const FormDescription& form) {
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < form.controls.size(); ++j) {
+            if (form.controls[i].name == form.controls[j].name) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Tab positions 1, 2, ... each taken once, by fields and buttons only.
+constexpr bool tabOrderComplete(const FormDescription& form) {
+    int focusable = 0;
+    for (const Control& c : form.controls) {
+        const bool takesFocus = c.kind == ControlKind::Field || c.kind == ControlKind::Button;
+        if (takesFocus != (c.tabIndex > 0)) {
+            return false;
+        }
+        focusable += takesFocus ? 1 : 0;
+    }
+    for (int index = 1; index <= focusable; ++index) {
+        int holders = 0;
+        for (const Control& c : form.controls) {
+            holders += c.tabIndex == index ? 1 : 0;
+        }
+        if (holders != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every result label named once in the writing order, and nothing else there.
+constexpr bool resultLabelsComplete(const FormDescription& form) {
+    std::size_t results = 0;
+    for (const Control& c : form.controls) {
+        results += c.isResult() ? 1 : 0;
+    }
+    return results == form.resultLabels.size() &&
+           std::all_of(form.resultLabels.begin(), form.resultLabels.end(), [&](auto name) {
+               const Control* c = findControl(form, name);
+               return c != nullptr && c->isResult() && c->kind == ControlKind::Label &&
+                      std::count(form.resultLabels.begin(), form.resultLabels.end(), name) == 1;
+           });
+}
+
+constexpr bool sideFieldsComplete(const FormDescription& form) {
+    std::size_t fields = 0;
+    for (const Control& c : form.controls) {
+        fields += c.kind == ControlKind::Field ? 1 : 0;
+    }
+    return fields == form.sideFields.size() &&
+           std::all_of(form.sideFields.begin(), form.sideFields.end(), [&](auto name) {
+               const Control* c = findControl(form, name);
+               return c != nullptr && c->kind == ControlKind::Field;
+           });
+}
+
+// Pictures have a drawing and a name for screen readers; nothing else draws.
+constexpr bool picturesDrawn(const FormDescription& form) {
+    return std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
+        return (c.kind == ControlKind::Picture) ==
+                   (c.draw != nullptr && !c.accessibleName.empty()) &&
+               (c.kind == ControlKind::Picture || c.opaque);
+    });
+}
+
+// The fields have names a screen reader says, and the button its caption.
+constexpr bool focusableControlsNamed(const FormDescription& form) {
+    return std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
+        return c.kind != ControlKind::Field || !c.accessibleName.empty();
+    });
+}
+
+} // namespace form_checks
+
+static_assert(form_checks::everyControlInsideTheWindow(FORM2));
+static_assert(form_checks::namesUnique(FORM2));
+static_assert(form_checks::tabOrderComplete(FORM2));
+static_assert(form_checks::resultLabelsComplete(FORM2));
+static_assert(form_checks::sideFieldsComplete(FORM2));
+static_assert(form_checks::picturesDrawn(FORM2));
+static_assert(tabOrder(FORM2).count == 4);
+static_assert(form_checks::focusableControlsNamed(FORM2));
+
+} // namespace zirev1

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include "svg_canvas.h"
+
+#include "text_metrics.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace zirev1 {
+namespace {
+
+void appendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The characters of XML 1.0; the decoder never yields a surrogate or more than U+10FFFF.
+bool xmlAllows(char32_t code) {
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code < 0xFFFE);
+}
+
+std::string attribute(std::string_view name, std::string_view value) {
+    std::string out = " ";
+    out += name;
+    out += "=\"";
+    out += value;
+    out += '"';
+    return out;
+}
+
+std::string penAttributes(const Pen& pen) {
+    return attribute("stroke", hexColour(pen.colour)) +
+           attribute("stroke-width", compactNumber(pen.width));
+}
+
+// The point of the circle at an angle counter-clockwise as seen, with y growing downwards.
+Point onCircle(Point centre, double radius, double degrees) {
+    const double radians = degrees * std::numbers::pi / 180;
+    return {centre.x + radius * std::cos(radians), centre.y - radius * std::sin(radians)};
+}
+
+std::string pointText(Point p) {
+    return compactNumber(p.x) + ',' + compactNumber(p.y);
+}
+
+} // namespace
+
+std::string compactNumber(double value) {
+    const double rounded = std::round(value * 1000) / 1000;
+    std::array<char, 32> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded == 0 ? 0.0 : rounded,
+                      std::chars_format::fixed, 3);
+    std::string text(buffer.data(), error == std::errc{} ? end : buffer.data());
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+std::string hexColour(Colour colour) {
+    constexpr std::string_view DIGITS = "0123456789abcdef";
+    std::string out = "#";
+    for (const std::uint8_t part : {colour.red, colour.green, colour.blue}) {
+        out += DIGITS[part >> 4];
+        out += DIGITS[part & 0xF];
+    }
+    return out;
+}
+
+std::string xmlText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t code = nextCodePoint(utf8, at);
+        switch (code) {
+        case U'&':
+            out += "&amp;";
+            break;
+        case U'<':
+            out += "&lt;";
+            break;
+        case U'>':
+            out += "&gt;";
+            break;
+        case U'"':
+            out += "&quot;";
+            break;
+        case U'\'':
+            out += "&apos;";
+            break;
+        default:
+            appendUtf8(out, xmlAllows(code) ? code : U'\uFFFD');
+        }
+    }
+    return out;
+}
+
+SvgCanvas::SvgCanvas(int width, int height, Embedding embedding)
+    : m_width(width), m_height(height), m_embedding(embedding) {}
+
+void SvgCanvas::fillRect(Point topLeft, Point bottomRight, Colour colour) {
+    m_body += "<rect" + attribute("x", compactNumber(std::min(topLeft.x, bottomRight.x))) +
+              attribute("y", compactNumber(std::min(topLeft.y, bottomRight.y))) +
+              attribute("width", compactNumber(std::abs(bottomRight.x - topLeft.x))) +
+              attribute("height", compactNumber(std::abs(bottomRight.y - topLeft.y))) +
+              attribute("fill", hexColour(colour)) + "/>\n";
+}
+
+void SvgCanvas::points(std::span<const Point> points) {
+    m_body += " points=\"";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        m_body += (i == 0 ? "" : " ") + pointText(points[i]);
+    }
+    m_body += '"';
+}
+
+void SvgCanvas::polyline(std::span<const Point> points, const Pen& pen) {
+    m_body += "<polyline";
+    this->points(points);
+    m_body += penAttributes(pen) + "/>\n";
+}
+
+void SvgCanvas::polygon(std::span<const Point> points, const Pen& pen) {
+    m_body += "<polygon";
+    this->points(points);
+    m_body += penAttributes(pen) + "/>\n";
+}
+
+void SvgCanvas::arc(Point centre, double radius, double startDegrees, double spanDegrees,
+                    const Pen& pen) {
+    if (radius <= 0 || spanDegrees == 0) {
+        return;
+    }
+    // One arc command cannot go all the way round (its ends would meet): a whole circle, or
+    // more, is two half circles.
+    const double span = std::clamp(spanDegrees, -360.0, 360.0);
+    const int pieces = std::abs(span) >= 360 ? 2 : 1;
+    const double piece = span / pieces;
+    // SVG's sweep flag 1 turns clockwise as seen when y grows downwards.
+    const std::string flags =
+        std::string(std::abs(piece) > 180 ? " 1" : " 0") + (piece > 0 ? " 0 " : " 1 ");
+    const std::string r = compactNumber(radius);
+    std::string path = "M" + pointText(onCircle(centre, radius, startDegrees));
+    for (int i = 1; i <= pieces; ++i) {
+        path += " A" + r + ',' + r + " 0" + flags +
+                pointText(onCircle(centre, radius, startDegrees + piece * i));
+    }
+    m_body += "<path" + attribute("d", path) + penAttributes(pen) + "/>\n";
+}
+
+void SvgCanvas::textAtBaseline(Point origin, std::string_view utf8, double pixelSize,
+                               Colour colour) {
+    const std::string shown = xmlText(utf8);
+    m_body +=
+        "<text" + attribute("x", compactNumber(origin.x)) +
+        attribute("y", compactNumber(origin.y)) + attribute("font-size", compactNumber(pixelSize)) +
+        attribute("fill", hexColour(colour)) + " xml:space=\"preserve\">" + shown + "</text>\n";
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t code = nextCodePoint(utf8, at);
+        appendUtf8(m_texts, xmlAllows(code) ? code : U'\uFFFD');
+    }
+}
+
+std::string SvgCanvas::document() const {
+    const std::string width = std::to_string(m_width);
+    const std::string height = std::to_string(m_height);
+    std::string head = "<svg xmlns=\"http://www.w3.org/2000/svg\"";
+    if (m_embedding == Embedding::Inline) {
+        head += " width=\"100%\" height=\"100%\" aria-hidden=\"true\" focusable=\"false\"";
+    } else {
+        head += attribute("width", width) + attribute("height", height);
+    }
+    head += attribute("viewBox", "0 0 " + width + ' ' + height) + " font-family=\"" +
+            std::string(STAND_IN_TYPEFACE) +
+            "\" font-weight=\"bold\" fill=\"none\" stroke-linecap=\"butt\""
+            " stroke-linejoin=\"miter\" stroke-miterlimit=\"4\" style=\"font-kerning:none\">\n";
+    return head + m_body + "</svg>\n";
+}
+
+} // namespace zirev1

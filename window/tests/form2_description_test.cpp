@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// Rules of the form's layout that hold whatever the exact places: rows and columns line up, the
+// letters stand beside their fields, and only the pictures overlap what lies under them.
+#include "form2_description.h"
+
+#include <gtest/gtest.h>
+
+namespace zirev1 {
+namespace {
+
+const Control& control(std::string_view name) {
+    const Control* found = findControl(FORM2, name);
+    if (found == nullptr) {
+        throw std::invalid_argument(std::string(name));
+    }
+    return *found;
+}
+
+std::size_t stackIndex(std::string_view name) {
+    return static_cast<std::size_t>(&control(name) - FORM2.controls.data());
+}
+
+// Result labels in writing order: three rows of degrees, minutes, seconds, then h, area, 2p.
+TEST(Form2Description, AngleResultsFormThreeRowsAndThreeColumns) {
+    const std::string_view rowNames[] = {"Label17", "Label25", "Label9"};
+    for (std::size_t row = 0; row < 3; ++row) {
+        for (std::size_t column = 0; column < 3; ++column) {
+            const Control& result = control(FORM2.resultLabels[3 * row + column]);
+            EXPECT_EQ(result.place.top, control(rowNames[row]).place.top) << result.name;
+            EXPECT_EQ(result.place.left, control(FORM2.resultLabels[column]).place.left)
+                << result.name;
+            EXPECT_GT(result.place.left, control(rowNames[row]).place.left) << result.name;
+        }
+        if (row > 0) {
+            EXPECT_GT(control(rowNames[row]).place.top, control(rowNames[row - 1]).place.top);
+        }
+    }
+    // The column heading stands above the first row.
+    EXPECT_LT(control("Label21").place.bottom(), control("Label17").place.top + 1);
+}
+
+TEST(Form2Description, MeasuresStandBesideTheirNames) {
+    const std::pair<std::string_view, std::string_view> measures[] = {
+        {"Label5", FORM2.resultLabels[10]},
+        {"Label16", FORM2.resultLabels[9]},
+        {"Label28", FORM2.resultLabels[11]}};
+    for (const auto& [name, value] : measures) {
+        EXPECT_EQ(control(value).place.top, control(name).place.top) << value;
+        EXPECT_GE(control(value).place.left, control(name).startPlace().right()) << value;
+    }
+}
+
+// "a", "b", "c" just right of their fields, in the fields' order; "lati" above them.
+TEST(Form2Description, LettersStandBesideTheSideFields) {
+    const std::string_view letters[] = {"Label3", "Label6", "Label10"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Control& field = control(FORM2.sideFields[i]);
+        const Control& letter = control(letters[i]);
+        EXPECT_GE(letter.place.left, field.place.right());
+        EXPECT_LT(letter.place.left - field.place.right(), 300);
+        EXPECT_TRUE(letter.place.top >= field.place.top && letter.place.top < field.place.bottom())
+            << letter.name;
+        EXPECT_LT(control("Label8").place.bottom(), field.place.top + 1);
+    }
+}
+
+// The fields and the button take the focus in the order Calcolo, a, b, c.
+TEST(Form2Description, TabOrderStartsAtTheButtonThenTheSides) {
+    const TabOrder order = tabOrder(FORM2);
+    ASSERT_EQ(order.count, 4u);
+    EXPECT_EQ(order.controls[0]->kind, ControlKind::Button);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(order.controls[i + 1]->name, FORM2.sideFields[i]);
+    }
+}
+
+// Controls other than pictures never overlap; a picture that overlaps a control lies above it,
+// and only a transparent picture may cover the labels (they show through it).
+TEST(Form2Description, OnlyPicturesOverlapAndTheyLieOnTop) {
+    for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < FORM2.controls.size(); ++j) {
+            const Control& below = FORM2.controls[i];
+            const Control& above = FORM2.controls[j];
+            if (!below.startPlace().intersects(above.startPlace())) {
+                continue;
+            }
+            EXPECT_EQ(above.kind, ControlKind::Picture) << below.name << " under " << above.name;
+            if (below.kind != ControlKind::Picture) {
+                EXPECT_FALSE(above.opaque) << below.name << " hidden by " << above.name;
+            }
+        }
+    }
+    EXPECT_GT(stackIndex("Image2"), stackIndex("Image1")); // the formulas' heading stays whole
+    EXPECT_TRUE(control("Image1").place.intersects(control("Image2").place));
+}
+
+TEST(Form2Description, ResultsStartEmptyAndTextsAreNamed) {
+    for (const Control& c : FORM2.controls) {
+        if (c.isResult() || c.kind == ControlKind::Field) {
+            EXPECT_TRUE(c.caption.empty()) << c.name;
+        }
+        if (c.kind == ControlKind::Button) {
+            EXPECT_FALSE(c.caption.empty());
+        }
+    }
+    std::size_t headings = 0;
+    for (const Control& c : FORM2.controls) {
+        headings += c.heading ? 1 : 0;
+    }
+    EXPECT_EQ(headings, 1u);
+}
+
+} // namespace
+} // namespace zirev1
