@@ -140,10 +140,8 @@ zirev1_setup() {
     fi
 }
 
-# Configures and builds into $1 with the remaining arguments passed to cmake.
+# Configures and builds a preset of CMakePresets.json (cmake reads the presets of the current
+# folder); Ninja chooses how many jobs to run.
 zirev1_build() {
-    local dir=$1
-    shift
-    cmake -S "$ZIREV1_ROOT" -B "$dir" -G Ninja "$@" >/dev/null &&
-        cmake --build "$dir" -j 2
+    (cd "$ZIREV1_ROOT" && cmake --preset "$1" >/dev/null && cmake --build --preset "$1")
 }
