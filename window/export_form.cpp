@@ -193,7 +193,7 @@ int main(int argc, char** argv) {
             .flag("heading", control.heading);
         if (control.kind == ControlKind::Picture) {
             SvgCanvas canvas(pixels.width, pixels.height, SvgCanvas::Embedding::Inline);
-            control.draw(canvas);
+            draw(control.drawing, canvas);
             const std::string file = std::string(control.name) + ".svg";
             if (!write(output / file, canvas.document())) {
                 return 73;

@@ -58,6 +58,10 @@ constexpr TwipsSize captionSize(std::string_view caption, const ControlFont& fon
             ceilToInt(ascentOf(pixels) + descentOf(pixels)) * TWIPS_PER_PIXEL};
 }
 
+// The pictures' drawings (window/pictures/).
+enum class Drawing { None, TriangleFigure, BriggsFormulas, ValidityConditions };
+void draw(Drawing drawing, Canvas& canvas);
+
 struct Control {
     std::string_view name;
     ControlKind kind;
@@ -70,7 +74,7 @@ struct Control {
     std::string_view accessibleDescription = {}; // what a result label's value is
     int tabIndex = 0;                            // 1, 2, ... in Tab order; 0 takes no focus
     bool heading = false;                        // the form's heading, for screen readers
-    void (*draw)(Canvas&) = nullptr;             // a picture's drawing, in pixels at 96 dpi
+    Drawing drawing = Drawing::None;             // a picture's drawing, in pixels at 96 dpi
     bool opaque = true; // a picture that fills its ground; a transparent one shows what lies under
 
     // The rectangle the control takes at start, with its starting caption.
@@ -93,10 +97,6 @@ struct FormDescription {
     std::span<const std::string_view> resultLabels; // in the order their texts are written
     std::span<const std::string_view> sideFields;   // a, b, c
 };
-
-void drawTriangleFigure(Canvas& canvas);
-void drawBriggsFormulas(Canvas& canvas);
-void drawValidityConditions(Canvas& canvas);
 
 // clang-format off
 inline constexpr Control FORM2_CONTROLS[] = {
@@ -168,13 +168,13 @@ inline constexpr Control FORM2_CONTROLS[] = {
     // through them.
     {"Image1", ControlKind::Picture, {4560, 3000, 4335, 4365}, WINDOW_FONT, Ink::Default, {},
      false, "Figura: il triangolo con i lati a, b, c, gli angoli α, β, γ e l'altezza h su a", {},
-     0, false, drawTriangleFigure},
+     0, false, Drawing::TriangleFigure},
     {"Image2", ControlKind::Picture, {360, 6840, 5550, 4020}, WINDOW_FONT, Ink::Default, {},
      false, "Formule di Briggs: le tangenti dei mezzi angoli dai lati e dal semiperimetro p", {},
-     0, false, drawBriggsFormulas},
+     0, false, Drawing::BriggsFormulas},
     {"Image3", ControlKind::Picture, {6360, 7560, 9645, 1635}, WINDOW_FONT, Ink::Default, {},
      false, "Condizioni di validità: p - a, p - b e p - c maggiori di zero", {}, 0, false,
-     drawValidityConditions, false},
+     Drawing::ValidityConditions, false},
 };
 // clang-format on
 
@@ -190,11 +190,21 @@ inline constexpr FormDescription FORM2{"Form2",          "zirev1.",      {4680, 
                                        WINDOW_FONT,      FORM2_CONTROLS, FORM2_RESULT_LABELS,
                                        FORM2_SIDE_FIELDS};
 
+// The stacking index of the control of this name, or the number of controls if there is none.
+// (Indices rather than pointers: GCC cannot compare addresses in constant expressions under
+// -fsanitize=undefined.)
+constexpr std::size_t controlIndex(const FormDescription& form, std::string_view name) {
+    std::size_t index = 0;
+    while (index < form.controls.size() && form.controls[index].name != name) {
+        ++index;
+    }
+    return index;
+}
+
 // The control of this name, or nullptr.
 constexpr const Control* findControl(const FormDescription& form, std::string_view name) {
-    const auto found = std::find_if(form.controls.begin(), form.controls.end(),
-                                    [&](const Control& c) { return c.name == name; });
-    return found == form.controls.end() ? nullptr : &*found;
+    const std::size_t index = controlIndex(form, name);
+    return index < form.controls.size() ? &form.controls[index] : nullptr;
 }
 
 // The focusable controls in Tab order.
@@ -206,17 +216,17 @@ struct TabOrder {
 };
 constexpr TabOrder tabOrder(const FormDescription& form) {
     TabOrder order;
-    for (int index = 1; order.count < order.controls.size(); ++index) {
-        const Control* next = nullptr;
-        for (const Control& c : form.controls) {
-            if (c.tabIndex == index) {
-                next = &c;
+    for (int tabIndex = 1; order.count < order.controls.size(); ++tabIndex) {
+        std::size_t next = form.controls.size();
+        for (std::size_t i = 0; i < form.controls.size(); ++i) {
+            if (form.controls[i].tabIndex == tabIndex) {
+                next = i;
             }
         }
-        if (next == nullptr) {
+        if (next == form.controls.size()) {
             break;
         }
-        order.controls[order.count++] = next;
+        order.controls[order.count++] = &form.controls[next];
     }
     return order;
 }
@@ -274,8 +284,9 @@ constexpr bool resultLabelsComplete(const FormDescription& form) {
     }
     return results == form.resultLabels.size() &&
            std::all_of(form.resultLabels.begin(), form.resultLabels.end(), [&](auto name) {
-               const Control* c = findControl(form, name);
-               return c != nullptr && c->isResult() && c->kind == ControlKind::Label &&
+               const std::size_t i = controlIndex(form, name);
+               return i < form.controls.size() && form.controls[i].isResult() &&
+                      form.controls[i].kind == ControlKind::Label &&
                       std::count(form.resultLabels.begin(), form.resultLabels.end(), name) == 1;
            });
 }
@@ -287,8 +298,8 @@ constexpr bool sideFieldsComplete(const FormDescription& form) {
     }
     return fields == form.sideFields.size() &&
            std::all_of(form.sideFields.begin(), form.sideFields.end(), [&](auto name) {
-               const Control* c = findControl(form, name);
-               return c != nullptr && c->kind == ControlKind::Field;
+               const std::size_t i = controlIndex(form, name);
+               return i < form.controls.size() && form.controls[i].kind == ControlKind::Field;
            });
 }
 
@@ -296,7 +307,7 @@ constexpr bool sideFieldsComplete(const FormDescription& form) {
 constexpr bool picturesDrawn(const FormDescription& form) {
     return std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
         return (c.kind == ControlKind::Picture) ==
-                   (c.draw != nullptr && !c.accessibleName.empty()) &&
+                   (c.drawing != Drawing::None && !c.accessibleName.empty()) &&
                (c.kind == ControlKind::Picture || c.opaque);
     });
 }

@@ -10,7 +10,7 @@
 namespace zirev1 {
 
 PictureWidget::PictureWidget(const Control& picture, QWidget* parent)
-    : QWidget(parent), m_draw(picture.draw) {
+    : QWidget(parent), m_drawing(picture.drawing) {
     setObjectName(toQString(picture.name));
     setAccessibleName(toQString(picture.accessibleName));
     setGeometry(toQRect(picture.startPlace()));
@@ -21,7 +21,7 @@ PictureWidget::PictureWidget(const Control& picture, QWidget* parent)
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
-    m_draw(canvas);
+    draw(m_drawing, canvas);
 }
 
 } // namespace zirev1

@@ -6,6 +6,7 @@
 namespace zirev1 {
 
 struct Control;
+enum class Drawing;
 
 // A picture of the form, drawn by its shared drawing code through Qt's painter at its own size,
 // so it stays sharp at any scale; it never takes the focus and never changes.
@@ -19,7 +20,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void (*m_draw)(class Canvas&);
+    Drawing m_drawing;
 };
 
 } // namespace zirev1

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         {
             QPainter painter(&image);
             zirev1::QtCanvas canvas(painter);
-            control.draw(canvas);
+            zirev1::draw(control.drawing, canvas);
         }
         const QString file = output.filePath(zirev1::toQString(control.name) + ".png");
         if (!image.save(file)) {
