@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Property: whatever is typed into a side field, through keys, Ctrl key combinations or
-// input-method commits, the field holds only the characters of a number.
+// input-method commits, in a locale whose decimal separator is the point or the comma, the field
+// holds only the characters of a number.
 
 #include "form2.h"
 
@@ -8,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <cstdint>
 #include <cstdlib>
@@ -43,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     field->setFocus();
     std::size_t i = 0;
     const auto next = [&]() -> unsigned { return i < size ? data[i++] : 0; };
+    QLocale::setDefault(next() & 1 ? QLocale(QLocale::Italian, QLocale::Italy) : QLocale::c());
     while (i < size) {
         const unsigned kind = next() % 4;
         if (kind == 0) { // a key typing one UTF-16 unit

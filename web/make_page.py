@@ -121,6 +121,7 @@ def main():
         "button": buttons[0],
         "results": form["resultLabels"],
         "sideKeys": form["sideKeys"],
+        "decimalCommaKey": form["decimalCommaKey"],
         "faults": {f["outcome"]: {"name": f["name"], "explanation": f["explanation"]}
                    for f in form["faults"]},
     }, ensure_ascii=False).replace("</", "<\\/")

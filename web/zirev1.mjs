@@ -60,10 +60,16 @@ export async function loadCalculation(moduleBytes) {
   };
 }
 
-// The characters of a text that a side field accepts as typed, by the form's keystroke rule
-// (sideKeys, which holds backspace too: deleting is no inserted character here).
-function acceptedCharacters(text, sideKeys) {
-  return [...text].filter((ch) => ch !== '\b' && sideKeys.includes(ch)).join('');
+// The characters a side field enters for a text as typed, by the form's keystroke rule
+// (sideKeys, which holds backspace too: deleting is no inserted character here). Where the
+// language's decimal separator is the comma, decimalComma says which typed key is entered as
+// the point ({ typed: ',', entered: '.' }); elsewhere it is null, and the comma is dropped:
+//   enteredCharacters('3,5x', keys, { typed: ',', entered: '.' }) -> '3.5'
+//   enteredCharacters('3,5x', keys, null)                         -> '35'
+function enteredCharacters(text, sideKeys, decimalComma) {
+  return [...text]
+    .map((ch) => (decimalComma !== null && ch === decimalComma.typed ? decimalComma.entered : ch))
+    .filter((ch) => ch !== '\b' && sideKeys.includes(ch)).join('');
 }
 
 // The decimal separator of the browser's language: a comma under it-IT, a point under en-US.
@@ -75,7 +81,7 @@ function decimalSeparator() {
 // Typing and input-method commits pass the filter character by character; pasting does not.
 // Ctrl with a letter types a control character in the window, which the filter drops, so it
 // does nothing here either (no Ctrl+V paste: only the context menu pastes).
-function filterSideField(field, sideKeys) {
+function filterSideField(field, sideKeys, decimalComma) {
   field.addEventListener('keydown', (event) => {
     if ((event.ctrlKey || event.metaKey) && /^[a-z]$/i.test(event.key)) {
       event.preventDefault();
@@ -85,7 +91,7 @@ function filterSideField(field, sideKeys) {
     if (event.inputType !== 'insertText' || event.data === null) {
       return; // deletions, pastes and compositions (handled when they end)
     }
-    const accepted = acceptedCharacters(event.data, sideKeys);
+    const accepted = enteredCharacters(event.data, sideKeys, decimalComma);
     if (accepted !== event.data) {
       event.preventDefault();
       if (accepted !== '') {
@@ -101,17 +107,52 @@ function filterSideField(field, sideKeys) {
     if (beforeComposition === null) return;
     const { value, start, end } = beforeComposition;
     beforeComposition = null;
-    const accepted = acceptedCharacters(event.data ?? '', sideKeys);
+    const accepted = enteredCharacters(event.data ?? '', sideKeys, decimalComma);
     field.value = value.slice(0, start) + accepted + value.slice(end);
     field.setSelectionRange(start + accepted.length, start + accepted.length);
   });
 }
 
+// The link to the triangle on the screen: the three field texts in the address's fragment,
+// '#a=3&b=4&c=5', each percent-encoded. A fragment comes from whoever sent the link: it is only
+// ever field text, and only its first LINK_LIMIT characters are read, the rest ignored. The first
+// pair of a key decides, later ones with the same key are ignored, and a value with a malformed
+// escape leaves its field empty.
+const LINK_KEYS = ['a', 'b', 'c']; // the sides, in the fields' Tab order
+const LINK_LIMIT = 4096;
+
+function linkFragment(texts) {
+  return texts.map((text, i) => `${LINK_KEYS[i]}=${encodeURIComponent(text)}`).join('&');
+}
+
+// The field texts a fragment (without its '#') holds, or null when it names no side:
+//   sidesFromFragment('a=3&b=4&c=5')     -> ['3', '4', '5']
+//   sidesFromFragment('a=3&a=7&b=%E0%A') -> ['3', '', '']
+//   sidesFromFragment('top')             -> null
+function sidesFromFragment(fragment) {
+  const sides = new Map();
+  for (const pair of fragment.slice(0, LINK_LIMIT).split('&')) {
+    const at = pair.indexOf('=');
+    const key = at < 0 ? pair : pair.slice(0, at);
+    if (LINK_KEYS.includes(key) && !sides.has(key)) {
+      let text = '';
+      try {
+        text = at < 0 ? '' : decodeURIComponent(pair.slice(at + 1));
+      } catch {
+        // a malformed escape: the field stays empty
+      }
+      sides.set(key, text);
+    }
+  }
+  return sides.size === 0 ? null : LINK_KEYS.map((key) => sides.get(key) ?? '');
+}
+
 // Starts the page from the form's data: config.wasm is the module's bytes in base64,
 // config.form the form's id, config.fields the side fields' ids in Tab order, config.button
 // Calcolo's id, config.results the twelve result labels' ids in writing order, config.sideKeys
-// the characters a side field accepts, and config.faults each fault's name and explanation by
-// its outcome code.
+// the characters a side field accepts, config.decimalCommaKey the key entered as the point where
+// the decimal separator is the comma, and config.faults each fault's name and explanation by
+// its outcome code. A link's fragment in the address fills the fields and calculates once.
 export async function startPage(config) {
   const bytes = Uint8Array.from(atob(config.wasm), (ch) => ch.charCodeAt(0));
   const calculate = await loadCalculation(bytes);
@@ -122,13 +163,15 @@ export async function startPage(config) {
   // Intl's formatters are slow to make; the language does not change while the page is open.
   const separator = decimalSeparator();
 
-  fields.forEach((field) => filterSideField(field, config.sideKeys));
+  const decimalComma = separator === ',' ? config.decimalCommaKey : null;
+  fields.forEach((field) => filterSideField(field, config.sideKeys, decimalComma));
   // Enter never presses Calcolo; Space and a click do.
   button.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') event.preventDefault();
   });
-  button.addEventListener('click', function Command1_Click() {
-    const outcome = calculate(...fields.map((field) => field.value), separator);
+  function Command1_Click() {
+    const texts = fields.map((field) => field.value);
+    const outcome = calculate(...texts, separator);
     if (outcome.fault !== undefined) {
       const fault = config.faults[outcome.fault];
       document.getElementById('faultName').textContent = fault.name;
@@ -136,8 +179,16 @@ export async function startPage(config) {
       faultBox.showModal();
     } else if (outcome.texts) {
       outcome.texts.forEach((text, i) => { results[i].textContent = text; });
+      // Sides too long to be read back from a link leave none, rather than another triangle's;
+      // their encoding is never shorter than they are.
+      const address = new URL(location.href);
+      const length = texts.reduce((sum, text) => sum + text.length, 0);
+      const fragment = length <= LINK_LIMIT ? linkFragment(texts) : '';
+      address.hash = fragment.length <= LINK_LIMIT ? fragment : '';
+      history.replaceState(history.state, '', address.href);
     }
-  });
+  }
+  button.addEventListener('click', Command1_Click);
   faultBox.addEventListener('close', () => button.focus());
 
   // The form keeps its pixel places, scaled down to the width on a narrow screen.
@@ -150,5 +201,16 @@ export async function startPage(config) {
   addEventListener('resize', fit);
   fit();
   button.focus();
+  // As if pasted: the texts are not filtered. A link opened in the page's own tab changes only
+  // the fragment.
+  const openLink = () => {
+    const linked = sidesFromFragment(location.hash.slice(1));
+    if (linked !== null) {
+      linked.forEach((text, i) => { fields[i].value = text; });
+      Command1_Click();
+    }
+  };
+  addEventListener('hashchange', openLink);
+  openLink();
   document.documentElement.dataset.ready = 'true';
 }

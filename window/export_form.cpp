@@ -233,6 +233,11 @@ int main(int argc, char** argv) {
             .add("controls", array(controls, ",\n  "))
             .add("resultLabels", array(resultLabels))
             .text("sideKeys", utf8Of(ALLOWED_SIDE_KEYS))
+            .add("decimalCommaKey",
+                 Object()
+                     .text("typed", utf8Of(std::u16string_view(&DECIMAL_COMMA_KEY, 1)))
+                     .text("entered", utf8Of(std::u16string_view(&SIDE_DECIMAL_POINT, 1)))
+                     .json())
             .add("faultBox",
                  Object().text("title", FAULT_BOX_TITLE).text("button", FAULT_BOX_BUTTON).json())
             .add("faults", array(faults, ",\n  "))

@@ -26,4 +26,26 @@ constexpr void cancelUnlessSideKey(std::int16_t& keyAscii) {
     }
 }
 
+// The user's decimal separator, which decides what a typed comma means.
+enum class DecimalSeparator { Point, Comma };
+
+// The key typed for the decimal point where the user's separator is the comma, and the point a
+// side is read with. A phone keypad in such a locale has the comma as its only separator key.
+inline constexpr char16_t DECIMAL_COMMA_KEY = u',';
+inline constexpr char16_t SIDE_DECIMAL_POINT = u'.';
+
+// What each side field's keystroke handler does. Where the user's separator is the comma, a typed
+// comma is entered as the point, so "3,5" reads as 3.5; elsewhere a comma more likely separates
+// thousands ("1,250"), and it is cancelled like every character outside ALLOWED_SIDE_KEYS.
+//
+//   filterSideKey(',', Comma) -> '.'     filterSideKey(',', Point) -> 0
+//   filterSideKey('7', Comma) -> '7'     filterSideKey('x', Comma) -> 0
+constexpr void filterSideKey(std::int16_t& keyAscii, DecimalSeparator separator) {
+    if (separator == DecimalSeparator::Comma && keyAscii == DECIMAL_COMMA_KEY) {
+        keyAscii = SIDE_DECIMAL_POINT;
+        return;
+    }
+    cancelUnlessSideKey(keyAscii);
+}
+
 } // namespace zirev1

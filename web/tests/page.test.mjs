@@ -341,6 +341,172 @@ for (const [locale, separator] of [['it-IT', ','], ['en-US', '.']]) {
   });
 }
 
+// A typed or committed comma is the decimal point where the language's separator is the comma;
+// where it is the point, a comma more likely groups thousands ("1,250") and is dropped.
+for (const [locale, comma] of [['it-IT', true], ['en-US', false]]) {
+  test.describe(`a typed comma in ${locale}`, () => {
+    test.use({ locale });
+    test.beforeEach(async ({ page }) => open(page));
+
+    // 3.5 and 35 both make a triangle with 30 and 30, with different results.
+    test(`"3,5" typed gives exactly the results of ${comma ? '3.5' : '35'}`, async ({ page }) => {
+      for (const [index, side] of ['3,5', '30', '30'].entries()) {
+        await field(page, index).click();
+        await page.keyboard.type(side);
+      }
+      await expect(field(page, 0)).toHaveValue(comma ? '3.5' : '35');
+      await calcolo(page).click();
+      const typed = await results(page);
+      expect(typed).not.toContain('');
+      const sides = async (a) => {
+        await field(page, 0).fill(a);
+        await calcolo(page).click();
+        return results(page);
+      };
+      const [asPoint, asDigits] = [await sides('3.5'), await sides('35')];
+      expect(asPoint).not.toEqual(asDigits);
+      expect(typed).toEqual(comma ? asPoint : asDigits);
+    });
+
+    test('1, 2, comma, 5 typed; a commit; a composition; a paste', async ({ page }) => {
+      const a = field(page, 0);
+      await a.click();
+      await page.keyboard.type('12,5');
+      await expect(a).toHaveValue(comma ? '12.5' : '125');
+      await a.fill('');
+      await page.keyboard.insertText('1,250'); // as an input method commits it
+      await expect(a).toHaveValue(comma ? '1.250' : '1250');
+      await a.fill('3');
+      const session = await page.context().newCDPSession(page);
+      await session.send('Input.imeSetComposition', { text: '，5', selectionStart: 2, selectionEnd: 2 });
+      await session.send('Input.insertText', { text: ',5' });
+      await expect(a).toHaveValue(comma ? '3.5' : '35');
+      // Pasted text is not typed: it keeps its comma, and the side is read up to it.
+      await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+      await page.evaluate(() => navigator.clipboard.writeText('2,9'));
+      await a.fill('');
+      await session.send('Input.dispatchKeyEvent', { type: 'keyDown', commands: ['paste'] });
+      await expect(a).toHaveValue('2,9');
+    });
+  });
+}
+
+// A link to the triangle on the screen: the sides in the address's fragment.
+test.describe('a link to the triangle', () => {
+  async function openLink(page, fragment) {
+    await page.goto('about:blank'); // the page itself, not only its fragment, is opened anew
+    await page.goto(`${PAGE}#${fragment}`);
+    await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
+  }
+  const fieldTexts = async (page) => Promise.all(FIELDS.map((_, i) => field(page, i).inputValue()));
+  const hash = (page) => new URL(page.url()).hash;
+
+  test('the round trip: the fragment holds the sides, opened it shows them', async ({ page }) => {
+    await open(page);
+    expect(hash(page)).toBe('');
+    await enterSides(page, '3', '4', '5');
+    await calcolo(page).click();
+    expect(hash(page)).toBe('#a=3&b=4&c=5');
+    // No results, no new fragment.
+    await enterSides(page, '1', '2', '3');
+    await calcolo(page).click();
+    expect(hash(page)).toBe('#a=3&b=4&c=5');
+    // Texts a link must escape, put in as a paste puts them.
+    const sides = ['2,9 cm', '3 & c=9', '4#%é'];
+    await page.evaluate(({ ids, sides }) => ids.forEach((id, i) => {
+      document.getElementById(id).value = sides[i];
+    }), { ids: FIELDS.map((c) => c.name), sides });
+    await calcolo(page).click();
+    const shown = await results(page);
+    expect(shown.slice(9)).toEqual(['2.904738', '2.904738', '9.']);
+    expect(hash(page)).toBe(`#${sides.map((t, i) => `${'abc'[i]}=${encodeURIComponent(t)}`)
+      .join('&')}`);
+    const link = page.url();
+    const opened = await page.context().newPage();
+    await opened.goto(link);
+    await expect(opened.locator('html')).toHaveAttribute('data-ready', 'true');
+    expect(await fieldTexts(opened)).toEqual(sides);
+    expect(await results(opened)).toEqual(shown);
+    await expect(calcolo(opened)).toBeFocused();
+  });
+
+  test('a link opened with sides shows their results, once', async ({ page }) => {
+    await page.addInitScript(() => {
+      window.calculations = 0;
+      document.addEventListener('DOMContentLoaded', () => {
+        for (const output of document.querySelectorAll('output')) {
+          new MutationObserver((records) => { window.calculations += records.length; })
+            .observe(output, { childList: true });
+        }
+      });
+    });
+    await openLink(page, 'a=2&b=3&c=4');
+    expect(await fieldTexts(page)).toEqual(['2', '3', '4']);
+    expect((await results(page))[11]).toBe('9.');
+    expect(await page.evaluate(() => window.calculations)).toBe(RESULT_IDS.length);
+    // A link followed in the page's own tab changes only the fragment.
+    await page.evaluate(() => { location.hash = 'a=3&b=4&c=5'; });
+    await expect(field(page, 2)).toHaveValue('5');
+    expect(await results(page)).toEqual(RESULTS_345);
+    // A fragment that names no side is no link.
+    await openLink(page, 'top');
+    expect(await fieldTexts(page)).toEqual(['', '', '']);
+    expect(await results(page)).toEqual(Array(12).fill(''));
+  });
+
+  test('hostile fragments inject nothing, raise no dialog, leave the page working',
+    async ({ page }) => {
+      const dialogs = [];
+      page.on('dialog', async (dialog) => {
+        dialogs.push(dialog.message());
+        await dialog.dismiss();
+      });
+      await open(page);
+      const elements = () => page.evaluate(() => document.getElementsByTagName('*').length);
+      const clean = await elements();
+      const markup = '<img src=x onerror=alert(1)>';
+      const cases = [
+        [`a=${markup}&b=4&c=5`, [markup, '4', '5']],
+        ['a=%3Cscript%3Ealert(2)%3C%2Fscript%3E&b=%22%3E%3Csvg%20onload%3Dalert(3)%3E&c=5',
+          ['<script>alert(2)</script>', '"><svg onload=alert(3)>', '5']],
+        [`<img src=x onerror=alert(4)>=1&a=3&b=4&c=5`, ['3', '4', '5']],
+        ['a=%E0%A4%A&b=4&c=5', ['', '4', '5']],
+        ['a=%&b=%ZZ4&c=5%', ['', '', '']],
+        ['a=3&a=7&b=4&b=8&c=5&c=9', ['3', '4', '5']], // the first of a key decides
+        ['a=%E0%A4%A&a=3&b=4&c=5', ['', '4', '5']], // even when it is malformed
+        ['a&b=4=4&c==5', ['', '4=4', '=5']],
+      ];
+      for (const [fragment, sides] of cases) {
+        await openLink(page, fragment);
+        expect(await fieldTexts(page), fragment).toEqual(sides);
+        expect(await elements(), fragment).toBe(clean);
+        expect(await page.locator('img, script:not([type="module"])').count(), fragment).toBe(0);
+        await enterSides(page, '3', '4', '5');
+        await calcolo(page).click();
+        expect(await results(page), fragment).toEqual(RESULTS_345);
+      }
+      expect(dialogs).toEqual([]);
+    });
+
+  // Chromium opens no address over 2 MB, but a page's own script can set a longer fragment.
+  test('a 10 MB fragment: only its first 4096 characters are read', async ({ page }) => {
+    await open(page);
+    await page.evaluate(() => { location.hash = `a=3&b=4&c=5&${'x'.repeat(10_000_000)}`; });
+    await expect(field(page, 2)).toHaveValue('5');
+    expect(await results(page)).toEqual(RESULTS_345);
+    expect(hash(page)).toBe('#a=3&b=4&c=5');
+    await page.evaluate(() => {
+      location.hash = `a=6&b=8&${'x'.repeat(4096)}&c=10&${'y'.repeat(10_000_000)}`;
+    });
+    await expect(field(page, 0)).toHaveValue('6');
+    expect(await fieldTexts(page)).toEqual(['6', '8', '']);
+    expect(await results(page)).toEqual(RESULTS_345);
+    await enterSides(page, '6', '8', '10');
+    await calcolo(page).click();
+    expect((await results(page)).slice(9)).toEqual(['8.', '24.', '24.']);
+  });
+});
+
 // The same digits as the desktop program: a corpus of field texts through the page (fields set,
 // Calcolo clicked, labels or the fault box read) and through zirev1-calc.
 for (const [locale, environment] of [['en-US', 'C'], ['it-IT', 'it_IT.UTF-8']]) {

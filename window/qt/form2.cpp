@@ -88,6 +88,12 @@ std::optional<QString> typedText(const QKeyEvent& key) {
     return std::nullopt;
 }
 
+// Read at every keystroke, as the measures read it at every calculation.
+DecimalSeparator userDecimalSeparator() {
+    return QLocale().decimalPoint() == QStringLiteral(",") ? DecimalSeparator::Comma
+                                                           : DecimalSeparator::Point;
+}
+
 } // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
@@ -183,15 +189,15 @@ void Form2::Command1_Click() {
 }
 
 void Form2::text1_KeyPress(std::int16_t& keyAscii) {
-    cancelUnlessSideKey(keyAscii);
+    filterSideKey(keyAscii, userDecimalSeparator());
 }
 
 void Form2::text2_KeyPress(std::int16_t& keyAscii) {
-    cancelUnlessSideKey(keyAscii);
+    filterSideKey(keyAscii, userDecimalSeparator());
 }
 
 void Form2::text4_KeyPress(std::int16_t& keyAscii) {
-    cancelUnlessSideKey(keyAscii);
+    filterSideKey(keyAscii, userDecimalSeparator());
 }
 
 Form2::KeyPressHandler Form2::keyPressHandlerFor(const QObject* field) const {
@@ -207,9 +213,10 @@ Form2::KeyPressHandler Form2::keyPressHandlerFor(const QObject* field) const {
     return nullptr;
 }
 
-// The characters of a typed or committed text that the field's handler lets through. Backspace
-// passes the handler as the key that deletes; inside a text to insert it would be a stray control
-// character, so it is kept only when it is the whole keystroke.
+// The characters of a typed or committed text that the field's handler lets through, as it
+// leaves them (a decimal comma comes out as the point). Backspace passes the handler as the key
+// that deletes; inside a text to insert it would be a stray control character, so it is kept
+// only when it is the whole keystroke.
 QString Form2::acceptedCharacters(const QString& typed, KeyPressHandler handler) {
     QString accepted;
     for (const QChar ch : typed) {

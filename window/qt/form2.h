@@ -37,7 +37,8 @@ public:
     void Command1_Click();
 
     // Called for every character typed into a side field before the field inserts it; setting
-    // keyAscii to 0 cancels the character.
+    // keyAscii to 0 cancels the character, and where the user's decimal separator is the comma a
+    // typed comma comes back as the point.
     void text1_KeyPress(std::int16_t& keyAscii);
     void text2_KeyPress(std::int16_t& keyAscii);
     void text4_KeyPress(std::int16_t& keyAscii);

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLocale>
 
 #include <memory>
 
@@ -13,12 +14,27 @@ namespace {
 
 const char* const SIDE_FIELDS[] = {"Text1", "Text2", "Text4"};
 
+// The suite runs under a point locale and under a comma locale; a typed comma differs.
+bool commaLocale() {
+    return QLocale().decimalPoint() == QStringLiteral(",");
+}
+
 } // namespace
 
 class KeyFilterTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The locale the run asks for is the one the window sees; without it installed, the comma
+    // locale's run would check the point's rule twice.
+    void runsInTheLocaleAsked() {
+        const QByteArray asked = qgetenv("LC_ALL");
+        if (asked.isEmpty()) {
+            QSKIP("LC_ALL is unset: the rule of whatever locale this is is checked");
+        }
+        QCOMPARE(commaLocale(), asked.startsWith("it_IT"));
+    }
+
     // Every 16-bit code: exactly the fourteen of "-+.0123456789" and backspace pass.
     void allowsExactlyTheFourteenCodes() {
         QString allowed;
@@ -32,33 +48,66 @@ private Q_SLOTS:
 
     void typedCharacters_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("comma dropped") << "12,5"
-                                       << "125";
+        QTest::addColumn<QString>("kept");              // where the separator is the point
+        QTest::addColumn<QString>("keptInCommaLocale"); // where it is the comma
+        QTest::newRow("comma") << "12,5"
+                               << "125"
+                               << "12.5";
+        QTest::newRow("thousands comma") << "1,250"
+                                         << "1250"
+                                         << "1.250";
+        QTest::newRow("comma and point both") << "1,2.3"
+                                              << "12.3"
+                                              << "1.2.3";
         QTest::newRow("letters dropped") << "abcXYZ"
+                                         << ""
                                          << "";
         QTest::newRow("blank dropped") << "1 2"
+                                       << "12"
                                        << "12";
         QTest::newRow("exponent letter dropped") << "3e5"
+                                                 << "35"
                                                  << "35";
         QTest::newRow("points are free") << "1.2.3"
+                                         << "1.2.3"
                                          << "1.2.3";
         QTest::newRow("signs are free") << "--5+"
+                                        << "--5+"
                                         << "--5+";
-        QTest::newRow("non-ASCII digits dropped") << QString::fromUtf8("٣½３") << "";
+        QTest::newRow("non-ASCII digits dropped") << QString::fromUtf8("٣½３") << ""
+                                                  << "";
+        QTest::newRow("other separators dropped") << QString::fromUtf8("3٫5·1'2") << "3512"
+                                                  << "3512";
         QTest::newRow("symbols dropped") << "*/=()&%$#"
+                                         << ""
                                          << "";
     }
 
-    // Action: type the characters into each field. Expected: only number characters kept.
+    // Action: type the characters into each field. Expected: only number characters kept, a
+    // comma entered as the point in a comma locale.
     void typedCharacters() {
         QFETCH(QString, typed);
         QFETCH(QString, kept);
+        QFETCH(QString, keptInCommaLocale);
         ShownForm shown;
         for (const char* name : SIDE_FIELDS) {
             shown.type(name, typed);
-            QCOMPARE(shown.field(name)->text(), kept);
+            QCOMPARE(shown.field(name)->text(), commaLocale() ? keptInCommaLocale : kept);
         }
+    }
+
+    // The comma lands where the caret is, like any typed character, and replaces a selection.
+    void aCommaIsTypedAtTheCaret() {
+        ShownForm shown;
+        QLineEdit* field = shown.field("Text2");
+        shown.type("Text2", "35");
+        QTest::keyClick(field, Qt::Key_Left);
+        QTest::keyClick(field, Qt::Key_Comma);
+        QCOMPARE(field->text(), commaLocale() ? QStringLiteral("3.5") : QStringLiteral("35"));
+        QCOMPARE(field->cursorPosition(), commaLocale() ? 2 : 1);
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Comma);
+        QCOMPARE(field->text(), commaLocale() ? QStringLiteral(".") : QStringLiteral("35"));
     }
 
     // Enter (13) and Escape (27) are characters outside the set: dropped, and nothing else
@@ -113,16 +162,29 @@ private Q_SLOTS:
     void inputMethodCommits_data() {
         QTest::addColumn<QString>("commit");
         QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("keptInCommaLocale");
         QTest::newRow("digits pass") << "12.5"
+                                     << "12.5"
                                      << "12.5";
+        QTest::newRow("comma") << "3,5"
+                               << "35"
+                               << "3.5";
+        QTest::newRow("lone comma") << ","
+                                    << ""
+                                    << ".";
         QTest::newRow("letters dropped from a mix") << "1a2b"
+                                                    << "12"
                                                     << "12";
-        QTest::newRow("Greek dropped") << QString::fromUtf8("αβ") << "";
-        QTest::newRow("full-width digits dropped") << QString::fromUtf8("１２") << "";
+        QTest::newRow("Greek dropped") << QString::fromUtf8("αβ") << ""
+                                       << "";
+        QTest::newRow("full-width digits and comma dropped") << QString::fromUtf8("１，２") << ""
+                                                             << "";
         // Found by fuzzing: a backspace inside a commit was inserted as a control character.
         QTest::newRow("backspace inside a commit dropped") << "1\b2"
+                                                           << "12"
                                                            << "12";
         QTest::newRow("lone backspace commit inserts nothing") << "\b"
+                                                               << ""
                                                                << "";
     }
 
@@ -130,13 +192,14 @@ private Q_SLOTS:
     void inputMethodCommits() {
         QFETCH(QString, commit);
         QFETCH(QString, kept);
+        QFETCH(QString, keptInCommaLocale);
         ShownForm shown;
         QLineEdit* field = shown.field("Text1");
         field->setFocus();
         QInputMethodEvent event;
         event.setCommitString(commit);
         QApplication::sendEvent(field, &event);
-        QCOMPARE(field->text(), kept);
+        QCOMPARE(field->text(), commaLocale() ? keptInCommaLocale : kept);
     }
 
     // Pasting through the context menu is not typing: not filtered.
@@ -147,11 +210,18 @@ private Q_SLOTS:
         QCOMPARE(shown.field("Text1")->text(), QStringLiteral("2,5"));
     }
 
-    // Filtered fields still feed the calculation: typed 2,5 becomes 25.
+    // Filtered fields feed the calculation: typed 3,5 gives exactly the results of 3.5 in a
+    // comma locale, and of 35 elsewhere (both make a triangle with 30 and 30).
     void filteredTextIsWhatIsCalculated() {
-        ShownForm shown;
-        shown.calculate("2,5", "24", "7");
-        QCOMPARE(shown.caption("Label15"), QStringLiteral("56."));
+        const auto resultsOf = [](const QString& a) {
+            ShownForm shown;
+            shown.calculate(a, "30", "30");
+            return zirev1::testing::resultCaptions(shown);
+        };
+        const QStringList withComma = resultsOf("3,5");
+        QVERIFY(!withComma.contains(QString()));
+        QVERIFY(resultsOf("3.5") != resultsOf("35"));
+        QCOMPARE(withComma, resultsOf(commaLocale() ? "3.5" : "35"));
     }
 };
 

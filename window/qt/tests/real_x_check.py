@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Drives zirev1 in a real X session and reads its results as a screen reader does."""
 
+import locale
 import os
 import re
 import subprocess
@@ -11,7 +12,7 @@ import pyatspi
 from accessibility import (SIDES_345, Form, fields_by_name, find_application, find_button,
                            results, wait_for)
 
-PROGRAM, SCREENSHOT, FORM = sys.argv[1], sys.argv[2], Form(sys.argv[3])
+PROGRAM, SCREENSHOT, FORM, CALC = sys.argv[1], sys.argv[2], Form(sys.argv[3]), sys.argv[4]
 CHECK = "real-X check"
 DESKTOP_ENTRY = os.path.join(os.path.dirname(__file__), "..", "..", "..", "data",
                              "io.github.zirev1.Zirev1.desktop")
@@ -51,8 +52,53 @@ class Screen:
         run("xdotool", "mousemove", str(centre[0]), str(centre[1]), "click", "1")
 
     def type_into(self, field, text):
+        """Replaces the field's text by typing: its old text selected by keys and deleted."""
         self.click(field)
+        run("xdotool", "key", "End", "shift+Home", "BackSpace")
         run("xdotool", "type", "--delay", "30", text)
+
+
+def comma_locale():
+    """Whether the user's decimal separator, by the C library's reading of LC_ALL, is the comma.
+    A locale that is not installed ends the check: it would test the wrong rule."""
+    try:
+        locale.setlocale(locale.LC_ALL, "")
+    except locale.Error:
+        sys.exit(f"{CHECK}: the locale {os.environ.get('LC_ALL')} is not installed")
+    return locale.localeconv()["decimal_point"] == ","
+
+
+def results_of(sides):
+    """What zirev1-calc, in the same locale, prints for the sides: the window must show it."""
+    texts = run(CALC, *sides).split("\n")
+    return dict(zip(FORM.result_descriptions, texts))
+
+
+def calculate(screen, app, fields, button, typed, entered):
+    """Types each text into its field and clicks Calcolo; the fields must then hold the entered
+    texts and the results be those of the entered sides."""
+    for name, text in zip(FORM.field_names, typed):
+        screen.type_into(fields[name], text)
+    screen.click(button)
+    expected = results_of(entered)
+    seen = []
+
+    def shown():
+        seen[:] = [results(app, FORM)]
+        return seen[0] == expected
+
+    try:
+        wait_for(f"the results of {entered}", shown, check=CHECK)
+    except SystemExit as timeout:
+        sys.exit(f"{timeout}; read {seen}, fields {field_texts(fields)}")
+    texts = field_texts(fields)
+    if texts != dict(zip(FORM.field_names, entered)):
+        sys.exit(f"{CHECK}: typed {typed}, the fields hold {texts}")
+    print("typed", typed, "fields", texts, "results", expected)
+
+
+def field_texts(fields):
+    return {name: fields[name].queryText().getText(0, -1) for name in FORM.field_names}
 
 
 def check_maximized(window):
@@ -101,21 +147,19 @@ def main():
         if wm_class.split(", ")[-1] != f'"{wanted}"':
             sys.exit(f"{CHECK}: {wm_class}, the desktop entry wants {wanted}")
 
-        # "x" and "," are dropped by the fields' keystroke filter.
-        typed = [SIDES_345[0] + "x", SIDES_345[1] + ",", SIDES_345[2]]
-        for name, text in zip(FORM.field_names, typed):
-            screen.type_into(fields[name], text)
-        screen.click(button)
-
-        expected = FORM.expected_results()
-        found = wait_for("the results", lambda: results(app, FORM), check=CHECK)
+        # The keystroke filter drops "x"; a comma is the decimal point where the user's
+        # separator is the comma, and is dropped elsewhere.
+        comma = comma_locale()
+        point = "." if comma else ""
+        calculate(screen, app, fields, button,
+                  [SIDES_345[0] + "x", SIDES_345[1] + ",", SIDES_345[2]],
+                  [SIDES_345[0], SIDES_345[1] + point, SIDES_345[2]])
+        if not comma and results(app, FORM) != FORM.expected_results():
+            sys.exit(f"{CHECK}: 3, 4, 5 gave {results(app, FORM)}")
         subprocess.run(["import", "-window", "root", SCREENSHOT], check=True)
-        if found != expected:
-            sys.exit(f"{CHECK}: results read {found}, expected {expected}")
-        texts = {name: fields[name].queryText().getText(0, -1) for name in FORM.field_names}
-        if texts != dict(zip(FORM.field_names, SIDES_345)):
-            sys.exit(f"{CHECK}: the keystroke filter let through: {texts}")
-        print("fields", texts, "results", found)
+        # 3.5 and 35 both make a triangle with 30 and 30, with different results.
+        calculate(screen, app, fields, button, ["3,5", "30", "30"],
+                  ["3" + point + "5", "30", "30"])
     finally:
         app_process.terminate()
         app_process.wait(timeout=10)
