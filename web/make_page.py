@@ -4,16 +4,24 @@ and the pictures' SVG, both written by zirev1_export_form), the calculation comp
 WebAssembly, the page's one JavaScript module, and DejaVu Sans Bold subset to the characters the
 page shows.
 
-    make_page.py FORM_DIR WASM MODULE FONT OUTPUT
+    make_page.py FORM_DIR WASM MODULE FONT OUTPUT [--site SITE_DIR ICON DESKTOP_FILE WORKER]
+
+With --site it also writes SITE_DIR, the page as a web app for a static HTTPS host: index.html
+(the same page, with its manifest, icons and service worker), manifest.webmanifest, the icons
+rendered from the project's SVG icon ICON by rsvg-convert, and sw.js from the worker WORKER.
+The app's name and description are the desktop entry's (DESKTOP_FILE).
 """
 
 import base64
+import configparser
+import hashlib
 import html
 import json
 import os
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ET
 
 # What the results show besides: digits, the minus sign and either decimal separator.
 MEASURE_CHARACTERS = "0123456789-.,"
@@ -99,8 +107,94 @@ def shown_characters(form):
     return "".join(sorted(set("".join(texts))))
 
 
+SVG = "http://www.w3.org/2000/svg"
+# The launcher icons (purpose "any"), the maskable one and Apple's, as (file, pixels, the share of
+# the square the icon takes, purpose). A maskable icon is cut to any shape inside the circle of
+# 40 % radius: the icon's rounded square (its corners at 0.605 of its side from the centre) fits
+# there at 64 %. Apple's must be opaque, so the icon sits on the form's background.
+ICONS = [("icon-192.png", 192, None, "any"), ("icon-512.png", 512, None, "any"),
+         ("icon-maskable-512.png", 512, 0.64, "maskable"),
+         ("apple-touch-icon.png", 180, 1.0, None)]
+# Only where it can work: a file:// page registers no worker, and shows no error for it.
+REGISTER_WORKER = """<script>
+if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol)) {
+  addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
+}
+</script>
+"""
+
+
+def padded_icon(icon_svg, share, background):
+    """The icon centred on a square of the background, taking the share of its side."""
+    ET.register_namespace("", SVG)
+    icon = ET.fromstring(icon_svg)
+    offset = (1 - share) * 50
+    icon.attrib.update({"x": f"{offset:g}", "y": f"{offset:g}", "width": f"{share * 100:g}",
+                        "height": f"{share * 100:g}"})
+    square = ET.Element(f"{{{SVG}}}svg", {"width": "100", "height": "100",
+                                          "viewBox": "0 0 100 100"})
+    ET.SubElement(square, f"{{{SVG}}}rect", {"width": "100", "height": "100", "fill": background})
+    square.append(icon)
+    return ET.tostring(square)
+
+
+def write_site(page, form, site_dir, icon, desktop_file, worker):
+    os.makedirs(site_dir, exist_ok=True)
+    background = form["background"]
+    theme = next(c["colour"] for c in form["controls"] if c["heading"])
+    entry = configparser.ConfigParser(interpolation=None)
+    entry.optionxform = str
+    entry.read(desktop_file, encoding="utf-8")
+    entry = entry["Desktop Entry"]
+
+    with open(icon, "rb") as icon_file:
+        icon_svg = icon_file.read()
+    for name, pixels, share, _ in ICONS:
+        source = icon_svg if share is None else padded_icon(icon_svg, share, background)
+        subprocess.run(["rsvg-convert", f"--width={pixels}", f"--height={pixels}",
+                        f"--output={os.path.join(site_dir, name)}"], input=source, check=True)
+    manifest = {
+        "name": entry["Name"],
+        "short_name": entry["Name"],
+        "description": entry["Comment"],
+        "lang": "it",
+        "id": "./",
+        "start_url": "./",
+        "scope": "./",
+        "display": "standalone",
+        "theme_color": theme,
+        "background_color": background,
+        "icons": [{"src": name, "sizes": f"{pixels}x{pixels}", "type": "image/png",
+                   "purpose": purpose} for name, pixels, _, purpose in ICONS if purpose],
+    }
+    with open(os.path.join(site_dir, "manifest.webmanifest"), "w", encoding="utf-8") as out:
+        json.dump(manifest, out, ensure_ascii=False, indent=2)
+        out.write("\n")
+
+    head, end, rest = page.partition("</head>")
+    links = (f'<link rel="manifest" href="manifest.webmanifest">\n'
+             f'<link rel="apple-touch-icon" href="{ICONS[-1][0]}">\n'
+             f'<meta name="theme-color" content="{theme}">\n')
+    body, end_body, tail = (head + links + end + rest).rpartition("</body>")
+    index = (body + REGISTER_WORKER + end_body + tail).encode()
+    with open(os.path.join(site_dir, "index.html"), "wb") as out:
+        out.write(index)
+
+    # A new build is a new cache: the worker's version is the page's hash.
+    files = ["./", "index.html", "manifest.webmanifest"] + [name for name, *_ in ICONS]
+    with open(worker, encoding="utf-8") as worker_file:
+        script = worker_file.read()
+    script = script.replace("__VERSION__", hashlib.sha256(index).hexdigest()[:16], 1)
+    script = script.replace("__FILES__", json.dumps(files), 1)
+    with open(os.path.join(site_dir, "sw.js"), "w", encoding="utf-8") as out:
+        out.write(script)
+
+
 def main():
     form_dir, wasm, module, font, output = sys.argv[1:6]
+    site = sys.argv[6:]
+    if site and (site[0] != "--site" or len(site) != 5):
+        sys.exit(__doc__)
     with open(os.path.join(form_dir, "form.json"), encoding="utf-8") as description:
         form = json.load(description)
     controls = form["controls"]
@@ -175,6 +269,8 @@ startPage({config});
 """
     with open(output, "w", encoding="utf-8") as out:
         out.write(page)
+    if site:
+        write_site(page, form, *site[1:])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: MIT
+// The site folder as a web app, served from 127.0.0.1 by a server each test starts: installable by
+// Chromium's own check, working offline after one visit, replaced by a new build; and the single
+// file, from file://, with no worker and no error.
+//
+// ZIREV1_SITE: the built site folder; ZIREV1_PAGE: the single file; ZIREV1_FORM: form.json.
+
+import { createHash } from 'node:crypto';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize, sep } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { expect, test } from '@playwright/test';
+
+const SITE = process.env.ZIREV1_SITE;
+const PAGE = process.env.ZIREV1_PAGE;
+const FORM = JSON.parse(readFileSync(process.env.ZIREV1_FORM, 'utf8'));
+const FIELDS = FORM.controls.filter((c) => c.kind === 'field')
+  .sort((x, y) => x.tabIndex - y.tabIndex);
+const BUTTON = FORM.controls.find((c) => c.kind === 'button');
+const RESULTS_345 = ['36', '52', '12', '53', '7', '48', '89', '59', '60', '4.', '6.', '12.'];
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
+};
+
+// Serves the folder's files, and nothing outside it, as a static host does.
+async function serve(root) {
+  const server = createServer(async (request, response) => {
+    let path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    if (path.endsWith('/')) path += 'index.html';
+    const file = normalize(join(root, path));
+    try {
+      if (!file.startsWith(root + sep)) throw new Error('outside the site');
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream',
+        'Cache-Control': 'no-cache' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections();
+      server.close(resolve);
+    }),
+  };
+}
+
+// The cache a build's worker keeps: named by the page's hash.
+function cacheName(index) {
+  return `zirev1-${createHash('sha256').update(index).digest('hex').slice(0, 16)}`;
+}
+
+async function ready(page) {
+  await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
+}
+
+// Until the site's worker is active and controls the page.
+async function controlled(page) {
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (navigator.serviceWorker.controller === null) {
+      await new Promise((resolve) =>
+        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }));
+    }
+  });
+}
+
+async function calculate345(page) {
+  for (const [index, side] of ['3', '4', '5'].entries()) {
+    await page.getByRole('textbox', { name: FIELDS[index].accessibleName }).fill(side);
+  }
+  await page.getByRole('button', { name: BUTTON.caption }).click();
+  return page.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent),
+    FORM.resultLabels);
+}
+
+function pngSize(file) {
+  const png = readFileSync(join(SITE, file));
+  return `${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`;
+}
+
+test.describe('the site', () => {
+  let site;
+  test.beforeEach(async () => { site = await serve(SITE); });
+  test.afterEach(async () => site.close());
+
+  test('the manifest has the form\'s colours and icons of the sizes it states', () => {
+    const manifest = JSON.parse(readFileSync(join(SITE, 'manifest.webmanifest'), 'utf8'));
+    expect(manifest).toMatchObject({ start_url: './', scope: './', display: 'standalone',
+      theme_color: FORM.controls.find((c) => c.heading).colour,
+      background_color: FORM.background });
+    expect(manifest.name).toBeTruthy();
+    expect(manifest.short_name).toBeTruthy();
+    for (const icon of manifest.icons) expect(pngSize(icon.src)).toBe(icon.sizes);
+    const sizes = (purpose) => manifest.icons.filter((icon) => icon.purpose === purpose)
+      .map((icon) => icon.sizes);
+    expect(sizes('any')).toEqual(expect.arrayContaining(['192x192', '512x512']));
+    expect(sizes('maskable').length).toBeGreaterThan(0);
+    const index = readFileSync(join(SITE, 'index.html'), 'utf8');
+    const apple = index.match(/<link rel="apple-touch-icon" href="([^"]+)">/);
+    expect(pngSize(apple[1])).toBe('180x180');
+  });
+
+  test('the page is the single file\'s, which registers no worker', () => {
+    const index = readFileSync(join(SITE, 'index.html'), 'utf8');
+    const single = readFileSync(PAGE, 'utf8');
+    const form = (html) => html.slice(html.indexOf('<body>'), html.indexOf('</script>'));
+    expect(form(index)).toBe(form(single));
+    expect(single).not.toContain('serviceWorker');
+    expect(single).not.toContain('rel="manifest"');
+  });
+
+  test('Chromium finds it installable', async ({ playwright, launchOptions }) => {
+    // An incognito profile, as a plain context is, never installs an app.
+    const profile = mkdtempSync(join(tmpdir(), 'zirev1-profile-'));
+    const context = await playwright.chromium.launchPersistentContext(profile,
+      { ...launchOptions, locale: 'en-US' });
+    try {
+      const page = context.pages()[0] ?? await context.newPage();
+      await page.goto(site.url);
+      await ready(page);
+      await controlled(page);
+      const session = await context.newCDPSession(page);
+      const { errors } = await session.send('Page.getAppManifest');
+      expect(errors).toEqual([]);
+      const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+      expect(installabilityErrors).toEqual([]);
+    } finally {
+      await context.close();
+      rmSync(profile, { recursive: true, force: true });
+    }
+  });
+
+  test('after one visit it opens and calculates offline, whatever the query and the fragment',
+    async ({ context, page }) => {
+      await page.goto(site.url);
+      await ready(page);
+      await controlled(page);
+      const index = readFileSync(join(SITE, 'index.html'));
+      expect(await page.evaluate(() => caches.keys())).toEqual([cacheName(index)]);
+      await site.close();
+      await context.setOffline(true);
+
+      await page.reload();
+      await ready(page);
+      expect(await calculate345(page)).toEqual(RESULTS_345);
+      await page.goto(`${site.url}index.html?from=home#a=3&b=4&c=5`);
+      await ready(page);
+      expect(await page.locator(`#${FORM.resultLabels[0]}`).textContent()).toBe('36');
+      // What the installed app shows besides the page.
+      const manifest = JSON.parse(readFileSync(join(SITE, 'manifest.webmanifest'), 'utf8'));
+      const files = ['manifest.webmanifest', ...manifest.icons.map((icon) => icon.src),
+        await page.locator('link[rel="apple-touch-icon"]').getAttribute('href')];
+      const statuses = await page.evaluate((names) =>
+        Promise.all(names.map(async (name) => (await fetch(name)).status)), files);
+      expect(statuses).toEqual(files.map(() => 200));
+    });
+
+  test('a new build replaces the cached page and deletes the old cache', async ({ context, page }) => {
+    const copy = mkdtempSync(join(tmpdir(), 'zirev1-site-'));
+    cpSync(SITE, copy, { recursive: true });
+    const copied = await serve(copy);
+    try {
+      await page.goto(copied.url);
+      await ready(page);
+      await controlled(page);
+      const index = readFileSync(join(copy, 'index.html'), 'utf8');
+      const old = cacheName(index);
+      expect(await page.evaluate(() => caches.keys())).toEqual([old]);
+
+      // As the build writes it: a changed page, and its hash in the worker.
+      const rebuilt = index.replace('</head>', '<meta name="build" content="rebuilt">\n</head>');
+      const worker = readFileSync(join(copy, 'sw.js'), 'utf8');
+      const version = old.slice('zirev1-'.length);
+      expect(worker.split(version).length).toBe(2);
+      writeFileSync(join(copy, 'index.html'), rebuilt);
+      writeFileSync(join(copy, 'sw.js'),
+        worker.replace(version, cacheName(rebuilt).slice('zirev1-'.length)));
+
+      await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+      await expect.poll(() => page.evaluate(() => caches.keys())).toEqual([cacheName(rebuilt)]);
+      await copied.close();
+      await context.setOffline(true);
+      await page.reload();
+      await ready(page);
+      await expect(page.locator('meta[name="build"]')).toHaveAttribute('content', 'rebuilt');
+    } finally {
+      await copied.close();
+      rmSync(copy, { recursive: true, force: true });
+    }
+  });
+});
+
+for (const [what, file] of [['the single file', () => PAGE],
+  ['the site\'s page', () => join(SITE, 'index.html')]]) {
+  test(`${what} from file:// works with no worker and no error`, async ({ context, page }) => {
+    const problems = [];
+    page.on('console', (message) => {
+      if (message.type() === 'error') problems.push(message.text());
+    });
+    page.on('pageerror', (error) => problems.push(error.message));
+    await page.goto(`${pathToFileURL(file()).href}#a=3&b=4&c=5`);
+    await ready(page);
+    await page.waitForFunction(() => document.readyState === 'complete');
+    expect(await page.locator(`#${FORM.resultLabels[0]}`).textContent()).toBe('36');
+    expect(context.serviceWorkers()).toEqual([]);
+    expect(problems).toEqual([]);
+  });
+}
