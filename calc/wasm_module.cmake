@@ -5,7 +5,7 @@
 # imports nothing. Where it is built, the custom target zirev1_wasm exists and its property
 # ZIREV1_MODULE_FILE names the module.
 option(ZIREV1_WASM "Build the WebAssembly module when the wasm32-wasi toolchain is present" ON)
-if(ZIREV1_FUZZ OR ZIREV1_SANITIZE)
+if(ZIREV1_FUZZ OR ZIREV1_SANITIZE OR CMAKE_CROSSCOMPILING)
   return()
 endif()
 if(NOT ZIREV1_WASM)
