@@ -28,6 +28,15 @@ MEASURE_CHARACTERS = "0123456789-.,"
 BACKSPACE = "\b"
 # Room right of and below the farthest controls.
 MARGIN = 16
+# The narrow layout: the least size of what a finger uses, the room between blocks and between
+# groups, the widest column, and how many lines a flowing caption may take at most, about.
+TOUCH_TARGET = 44
+BLOCK_GAP = 24
+GROUP_GAP = 16
+COLUMN_WIDTH = 640
+FLOWING_LINES = 1.5
+# A picture grows to the column's width, but to no more than this many times its own size.
+PICTURE_GROWTH = 1.5
 
 
 def subset_font(font, characters):
@@ -58,6 +67,51 @@ def control_style(control, stack):
     return f"#{control['name']}{{{';'.join(rules)}}}"
 
 
+def narrow_styles(form):
+    """The rules of the narrow layout, in the order of the column: each group's blocks one under
+    another, and each control of a block at its window place less the block's corner."""
+    controls = {c["name"]: c for c in form["controls"]}
+    layout = form["narrowLayout"]
+    rules = []
+    for group in layout["groups"]:
+        if group["style"] == "places":
+            top = 0
+            for block in group["blocks"]:
+                for name in block["controls"]:
+                    control = controls[name]
+                    rules.append(f"#{name}{{left:{control['left'] - block['left']}px;"
+                                 f"top:{control['top'] - block['top'] + top}px}}")
+                top += block["height"] + BLOCK_GAP
+            rules.append(f"#group-{group['name']}{{height:{top - BLOCK_GAP}px}}")
+        for block in group["blocks"]:
+            for name in block["controls"]:
+                control = controls[name]
+                size = control["font"]["pixelSize"]
+                if group["style"] == "flowing" and control["width"] > 0:
+                    # About FLOWING_LINES lines at the narrowest, the window's size where it fits.
+                    share = FLOWING_LINES * size / control["width"]
+                    rules.append(f"#{name}{{left:auto;top:auto;font-size:min({size:g}px,"
+                                 f"calc((100vw - {2 * layout['margin']}px) * {share:.4f}))}}")
+                elif group["style"] == "scaled":
+                    rules.append(f"#{name}{{left:auto;top:auto;height:auto;"
+                                 f"width:min(100%,{control['width'] * PICTURE_GROWTH:g}px);"
+                                 f"aspect-ratio:{control['width']}/{control['height']}}}")
+    return "\n".join(rules)
+
+
+def touch_styles(controls):
+    """What a finger uses grows about its centre to TOUCH_TARGET, where it is smaller."""
+    rules = []
+    for control in controls:
+        if control["kind"] in ("field", "button"):
+            grow_x = max(0, TOUCH_TARGET - control["width"]) / 2
+            grow_y = max(0, TOUCH_TARGET - control["height"]) / 2
+            if grow_x or grow_y:
+                rules.append(f"#{control['name']}{{min-width:{TOUCH_TARGET}px;"
+                             f"min-height:{TOUCH_TARGET}px;margin:{-grow_y:g}px {-grow_x:g}px}}")
+    return "\n".join(rules)
+
+
 def control_markup(control, form_dir):
     name = control["name"]
     text = html.escape(control["caption"])
@@ -81,6 +135,20 @@ def control_markup(control, form_dir):
     if control["heading"]:
         return f'<h1 id="{name}" class="label">{text}</h1>'
     return f'<div id="{name}" class="label">{text}</div>'
+
+
+def group_markup(form, form_dir):
+    """The groups of the narrow layout in reading order, each holding its controls in the order
+    of dom_order."""
+    order = {c["name"]: i for i, c in enumerate(dom_order(form["controls"]))}
+    controls = {c["name"]: c for c in form["controls"]}
+    groups = []
+    for group in form["narrowLayout"]["groups"]:
+        names = sorted((n for b in group["blocks"] for n in b["controls"]), key=order.get)
+        inner = "\n".join(control_markup(controls[n], form_dir) for n in names)
+        groups.append(f'<div id="group-{group["name"]}" class="group {group["style"]}">\n'
+                      f'{inner}\n</div>')
+    return "\n".join(groups)
 
 
 def tab_order(controls):
@@ -221,7 +289,13 @@ def main():
     }, ensure_ascii=False).replace("</", "<\\/")
 
     styles = "\n".join(control_style(c, i + 1) for i, c in enumerate(controls))
-    body = "\n".join(control_markup(c, form_dir) for c in dom_order(controls))
+    body = group_markup(form, form_dir)
+    narrow = narrow_styles(form)
+    touch = touch_styles(controls)
+    layout = form["narrowLayout"]
+    margin = layout["margin"]
+    widest_block = max(b["width"] for g in layout["groups"] if g["style"] == "places"
+                       for b in g["blocks"])
     background = form["background"]
     typeface = form["typeface"]
     fault_box = form["faultBox"]
@@ -234,20 +308,33 @@ def main():
 <style>
 @font-face{{font-family:"{typeface}";font-weight:700;src:url(data:font/woff2;base64,{font_data}) format("woff2")}}
 html,body{{margin:0;background:{background}}}
-body{{overflow-x:hidden}}
-#{form["name"]}{{position:relative;width:{width}px;height:{height}px;transform-origin:0 0;
+#{form["name"]}{{position:relative;width:{width}px;height:{height}px;
 font-family:"{typeface}";font-weight:700;color:#000;background:{background}}}
-#{form["name"]}>*{{position:absolute;margin:0;box-sizing:border-box;font:inherit;font-size:inherit}}
+.group{{display:contents}}
+.group>*{{position:absolute;margin:0;box-sizing:border-box;font:inherit;font-size:inherit}}
 .label{{white-space:pre;line-height:normal;overflow:hidden}}
 input{{padding:0 3px;border:1px solid #767676;background:#fff;color:#000}}
 button{{padding:0;border:1px solid #767676;border-radius:3px;background:#e1e1e1;color:#000}}
 :focus-visible{{outline:2px solid #0000ff;outline-offset:1px}}
 .picture svg{{display:block}}
-dialog{{font:400 15px "{typeface}",sans-serif;min-width:22em;border:1px solid #767676;padding:0}}
+dialog{{font:400 15px "{typeface}",sans-serif;width:min(22em,calc(100vw - 32px));box-sizing:border-box;border:1px solid #767676;padding:0}}
 dialog h2{{font-size:15px;margin:0;padding:6px 10px;background:#e1e1e1}}
-dialog p{{margin:12px 16px}}
+dialog p{{margin:12px 16px;overflow-wrap:anywhere}}
 dialog form{{text-align:right;margin:12px 16px}}
+dialog button{{min-width:{TOUCH_TARGET * 2}px;min-height:{TOUCH_TARGET}px}}
 {styles}
+@media (max-width:{width - 1}px){{
+#{form["name"]}{{width:auto;max-width:{COLUMN_WIDTH}px;height:auto;margin:0 auto;box-sizing:border-box;padding:8px clamp({margin}px,calc((100vw - {widest_block}px) / 2),{MARGIN}px) {MARGIN}px}}
+.group{{display:block;position:relative;margin:0 0 {GROUP_GAP}px}}
+.flowing>*,.scaled>*{{position:relative}}
+.flowing>.label{{white-space:normal;overflow-wrap:anywhere}}
+.scaled>*{{margin:0 auto {GROUP_GAP}px}}
+.places output{{white-space:normal;overflow-wrap:anywhere;max-width:100%}}
+{narrow}
+}}
+@media (max-width:{width - 1}px),(pointer:coarse){{
+{touch}
+}}
 </style>
 </head>
 <body>

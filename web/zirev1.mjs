@@ -191,15 +191,6 @@ export async function startPage(config) {
   button.addEventListener('click', Command1_Click);
   faultBox.addEventListener('close', () => button.focus());
 
-  // The form keeps its pixel places, scaled down to the width on a narrow screen.
-  const form = document.getElementById(config.form);
-  const fit = () => {
-    const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-    form.style.transform = scale < 1 ? `scale(${scale})` : '';
-    document.body.style.height = `${form.offsetHeight * scale}px`;
-  };
-  addEventListener('resize', fit);
-  fit();
   button.focus();
   // As if pasted: the texts are not filtered. A link opened in the page's own tab changes only
   // the fragment.

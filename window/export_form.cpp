@@ -8,6 +8,7 @@
 #include "arithmetic_fault.h"
 #include "fault_box.h"
 #include "form2_description.h"
+#include "narrow_layout.h"
 #include "side_key_filter.h"
 #include "svg_canvas.h"
 #include "text_metrics.h"
@@ -151,6 +152,51 @@ bool write(const std::filesystem::path& path, const std::string& text) {
     return true;
 }
 
+std::string_view styleName(GroupStyle style) {
+    switch (style) {
+    case GroupStyle::Places:
+        return "places";
+    case GroupStyle::Flowing:
+        return "flowing";
+    case GroupStyle::Scaled:
+        return "scaled";
+    }
+    return "places";
+}
+
+// The narrow screen's groups, each block with its controls' names and the rectangle they take in
+// the window, in pixels.
+std::string narrowGroupsJson(const FormDescription& form, std::span<const NarrowGroup> groups) {
+    std::vector<std::string> groupsJson;
+    for (const NarrowGroup& group : groups) {
+        std::vector<std::string> blocks;
+        for (const auto block : group.blocks) {
+            std::vector<std::string> names;
+            for (const std::string_view name : block) {
+                names.push_back(quoted(name));
+            }
+            const PixelRect bounds = toPixels(blockBounds(form, block));
+            blocks.push_back(Object()
+                                 .add("controls", array(names))
+                                 .number("left", bounds.left)
+                                 .number("top", bounds.top)
+                                 .number("width", bounds.width)
+                                 .number("height", bounds.height)
+                                 .json());
+        }
+        groupsJson.push_back(Object()
+                                 .text("name", group.name)
+                                 .text("style", styleName(group.style))
+                                 .add("blocks", array(blocks, ",\n    "))
+                                 .json());
+    }
+    return Object()
+        .number("narrowestScreen", twipsToPixels(NARROWEST_SCREEN))
+        .number("margin", twipsToPixels(NARROW_MARGIN))
+        .add("groups", array(groupsJson, ",\n  "))
+        .json();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -232,6 +278,7 @@ int main(int argc, char** argv) {
             .add("font", fontJson(form.defaultFont))
             .add("controls", array(controls, ",\n  "))
             .add("resultLabels", array(resultLabels))
+            .add("narrowLayout", narrowGroupsJson(form, FORM2_NARROW_GROUPS))
             .text("sideKeys", utf8Of(ALLOWED_SIDE_KEYS))
             .add("decimalCommaKey",
                  Object()

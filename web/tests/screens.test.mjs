@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+// The page on phones and desktops: at each size a single usable column or the window itself,
+// targets a finger can hit, text that needs no zoom, no sideways scrolling, and no
+// accessibility violation at WCAG 2.2 AA.
+//
+// ZIREV1_PAGE: the built zirev1.html; ZIREV1_FORM: the form's description (form.json).
+
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
+import { devices, expect, test } from '@playwright/test';
+
+const PAGE = pathToFileURL(process.env.ZIREV1_PAGE).href;
+const FORM = JSON.parse(readFileSync(process.env.ZIREV1_FORM, 'utf8'));
+const FIELDS = FORM.controls.filter((c) => c.kind === 'field')
+  .sort((x, y) => x.tabIndex - y.tabIndex);
+const BUTTON = FORM.controls.find((c) => c.kind === 'button');
+const RESULTS_345 = ['36', '52', '12', '53', '7', '48', '89', '59', '60', '4.', '6.', '12.'];
+const TOUCH_TARGET = 44;
+// WCAG 2.2's least target size, for a mouse: at the desktop size the page is the window.
+const POINTER_TARGET = 24;
+const FORM_WIDTH = Math.max(...FORM.controls.map((c) => c.left + c.width));
+const require = createRequire(import.meta.url);
+
+function device(name) {
+  const { defaultBrowserType, ...options } = devices[name];
+  return options;
+}
+
+const SCREENS = [
+  ['Pixel 7', device('Pixel 7')],
+  ['iPhone 13', device('iPhone 13')],
+  ['a 320 × 640 touch screen', { viewport: { width: 320, height: 640 }, hasTouch: true,
+    isMobile: true, deviceScaleFactor: 2 }],
+  ['a 1280 × 800 desktop', { viewport: { width: 1280, height: 800 } }],
+];
+
+async function open(page) {
+  await page.goto(PAGE);
+  await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
+}
+
+// What sticks out of the viewport sideways, and whether the document scrolls sideways.
+async function overflow(page) {
+  return page.evaluate(() => {
+    const width = document.documentElement.clientWidth;
+    const outside = [...document.querySelectorAll('main *')]
+      .filter((element) => element.getClientRects().length > 0)
+      .filter((element) => {
+        const box = element.getBoundingClientRect();
+        return box.left < -0.5 || box.right > width + 0.5;
+      }).map((element) => element.id || element.tagName);
+    return { scrolls: document.documentElement.scrollWidth > width, outside };
+  });
+}
+
+async function results(page) {
+  return page.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent),
+    FORM.resultLabels);
+}
+
+for (const [name, options] of SCREENS) {
+  test.describe(`on ${name}`, () => {
+    test.use(options);
+    test.beforeEach(async ({ page }) => open(page));
+
+    test('targets, text sizes, no sideways scroll, and 3-4-5 by tapping', async ({ page }) => {
+      const least = options.hasTouch ? TOUCH_TARGET : POINTER_TARGET;
+      const targets = [...FIELDS.map((c) => c.name), BUTTON.name];
+      for (const id of targets) {
+        const box = await page.locator(`#${id}`).boundingBox();
+        expect(box.width, id).toBeGreaterThanOrEqual(least);
+        expect(box.height, id).toBeGreaterThanOrEqual(least);
+      }
+      // The size on the screen: the computed size times any scale of the page.
+      const sizes = await page.evaluate((ids) => ids.map((id) => {
+        const element = document.getElementById(id);
+        const scale = element.getBoundingClientRect().width / element.offsetWidth || 1;
+        return parseFloat(getComputedStyle(element).fontSize) * scale;
+      }), [...FIELDS.map((c) => c.name), ...FORM.resultLabels]);
+      sizes.forEach((size) => expect(size).toBeGreaterThanOrEqual(16));
+
+      for (const [index, side] of ['3', '4', '5'].entries()) {
+        const field = page.locator(`#${FIELDS[index].name}`);
+        if (options.hasTouch) await field.tap();
+        else await field.click();
+        await page.keyboard.type(side);
+        await expect(field).toHaveValue(side);
+      }
+      if (options.hasTouch) await page.locator(`#${BUTTON.name}`).tap();
+      else await page.locator(`#${BUTTON.name}`).click();
+      expect(await results(page)).toEqual(RESULTS_345);
+      expect(await overflow(page)).toEqual({ scrolls: false, outside: [] });
+    });
+
+    test("the fault box's OK button is a target too", async ({ page }) => {
+      await page.locator(`#${FIELDS[0].name}`).fill('9'.repeat(400));
+      await page.locator(`#${FIELDS[1].name}`).fill('1');
+      await page.locator(`#${FIELDS[2].name}`).fill('1');
+      await page.locator(`#${BUTTON.name}`).click();
+      const ok = page.locator('#faultOk');
+      await expect(ok).toBeVisible();
+      const box = await ok.boundingBox();
+      expect(box.width).toBeGreaterThanOrEqual(TOUCH_TARGET);
+      expect(box.height).toBeGreaterThanOrEqual(TOUCH_TARGET);
+      const dialog = await page.locator('#faultBox').boundingBox();
+      expect(dialog.x).toBeGreaterThanOrEqual(0);
+      expect(dialog.x + dialog.width).toBeLessThanOrEqual(options.viewport.width);
+    });
+
+    test('axe at WCAG 2.2 AA finds no violation, before and after 3-4-5', async ({ page }) => {
+      await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+      const audit = async () => page.evaluate(async () => (await window.axe.run(document, {
+        runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21aa', 'wcag22aa'] },
+      })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+      expect(await audit()).toEqual([]);
+      for (const [index, side] of ['3', '4', '5'].entries()) {
+        await page.locator(`#${FIELDS[index].name}`).fill(side);
+      }
+      await page.locator(`#${BUTTON.name}`).click();
+      expect(await audit()).toEqual([]);
+    });
+  });
+}
+
+test.describe('the narrow layout', () => {
+  test('no sideways scroll from 320 to 1920 px, nor at 200 % and 400 % zoom', async ({ page }) => {
+    await open(page);
+    // 200 % and 400 % of a 1280 px window are 640 and 320 CSS px.
+    const widths = [320, 360, 412, 640, 768, 1024, FORM_WIDTH, FORM_WIDTH + 1, 1280, 1920];
+    for (const width of widths) {
+      await page.setViewportSize({ width, height: 800 });
+      expect(await overflow(page), `${width} px`).toEqual({ scrolls: false, outside: [] });
+    }
+  });
+
+  test('reflows in reading order, never scaled; each block keeps its places', async ({ page }) => {
+    await page.setViewportSize({ width: 412, height: 839 });
+    await open(page);
+    const transform = await page.evaluate((id) =>
+      getComputedStyle(document.getElementById(id)).transform, FORM.name);
+    expect(transform).toBe('none');
+    const boxes = {};
+    for (const c of FORM.controls) {
+      boxes[c.name] = await page.locator(`#${c.name}`).boundingBox();
+    }
+    let below = -Infinity;
+    for (const group of FORM.narrowLayout.groups) {
+      for (const block of group.blocks) {
+        const members = block.controls.map((n) => boxes[n]).filter((b) => b.height > 0);
+        const top = Math.min(...members.map((b) => b.y));
+        expect(top, block.controls[0]).toBeGreaterThanOrEqual(below);
+        below = Math.max(...members.map((b) => b.y + b.height)) - 6; // a field's growth
+        if (group.style === 'places') {
+          // A field or a button grows about its centre to a target's size.
+          const placeOf = (n) => {
+            const c = FORM.controls.find((x) => x.name === n);
+            const grows = c.kind === 'field' || c.kind === 'button';
+            return {
+              x: boxes[n].x + (grows ? (boxes[n].width - c.width) / 2 : 0) - c.left,
+              y: boxes[n].y + (grows ? (boxes[n].height - c.height) / 2 : 0) - c.top,
+            };
+          };
+          const corner = placeOf(block.controls[0]);
+          for (const n of block.controls) {
+            expect(placeOf(n).x, n).toBeCloseTo(corner.x, 0);
+            expect(placeOf(n).y, n).toBeCloseTo(corner.y, 0);
+          }
+        }
+      }
+    }
+  });
+
+  test('no viewport setting stops the user from zooming', async ({ page }) => {
+    await open(page);
+    const viewport = await page.locator('meta[name=viewport]').getAttribute('content');
+    expect(viewport).not.toMatch(/maximum-scale|user-scalable\s*=\s*(no|0)/);
+  });
+});
