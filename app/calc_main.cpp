@@ -6,8 +6,8 @@
 #include "calculate_from_texts.h"
 #include "decimal_separator.h"
 #include "output_sink.h"
+#include "standard_streams.h"
 
-#include <csignal>
 #include <cstdio>
 #include <string_view>
 #include <unistd.h>
@@ -67,8 +67,8 @@ int calculateOne(const char* a, const char* b, const char* c) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // A closed output pipe is seen as EPIPE and ends the output quietly.
-    std::signal(SIGPIPE, SIG_IGN);
+    // A reader that closes the output early ends the output quietly.
+    zirev1::prepareStandardStreams();
 
     if (argc == 1) {
         return zirev1::runBatch(STDIN_FILENO, STDOUT_FILENO, zirev1::userDecimalSeparator());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "output_sink.h"
 
+#include "standard_streams.h"
+
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -39,7 +41,7 @@ bool OutputSink::writeAll(const char* data, std::size_t size) {
             if (errno == EINTR) {
                 continue;
             }
-            (errno == EPIPE ? m_closed : m_failed) = true;
+            (readerHasGone(errno) ? m_closed : m_failed) = true;
             break;
         }
         data += written;

@@ -7,8 +7,8 @@
 
 namespace zirev1 {
 
-// Buffered writes to a file descriptor. A reader that has gone away (EPIPE) is not an error worth
-// a message: the sink just stops, and closed() tells the caller to stop producing.
+// Buffered writes to a file descriptor. A reader that has gone away (a closed pipe) is not an
+// error worth a message: the sink just stops, and closed() tells the caller to stop producing.
 class OutputSink {
 public:
     explicit OutputSink(int fd) : m_fd(fd) {}
@@ -29,7 +29,7 @@ private:
     int m_fd;
     std::array<char, 1 << 16> m_buffer{};
     std::size_t m_used = 0;
-    bool m_closed = false; // EPIPE
+    bool m_closed = false; // the reader has gone
     bool m_failed = false; // any other write error
 };
 

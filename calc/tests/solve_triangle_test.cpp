@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace zirev1 {
 namespace {
@@ -45,14 +46,14 @@ TEST(SolveTriangle, EquilateralAnglesAreBitForBitEqual) {
 
 TEST(SolveTriangle, AnglesAreNotForcedToSumToPi) {
     // Each angle comes from its own tangent. For 5, 6, 8 the three angles, each rounded on its
-    // own, sum to one unit in the last place above M_PI; gamma taken as pi - alpha - beta would
-    // bring the sum back to M_PI exactly. (For many triangles, 7, 8, 9 among them, the rounded
-    // angles sum to M_PI anyway and cannot tell the two apart.)
+    // own, sum to one unit in the last place above std::numbers::pi; gamma taken as pi - alpha -
+    // beta would bring the sum back to std::numbers::pi exactly. (For many triangles, 7, 8, 9 among
+    // them, the rounded angles sum to std::numbers::pi anyway and cannot tell the two apart.)
     const auto s = valueOf(solveTriangle(5, 6, 8));
     ASSERT_TRUE(s);
     const double sum = s->alpha + s->beta + s->gamma;
-    EXPECT_NE(sum, M_PI);
-    EXPECT_NEAR(sum, M_PI, 4e-15);
+    EXPECT_NE(sum, std::numbers::pi);
+    EXPECT_NEAR(sum, std::numbers::pi, 4e-15);
     const double halfAlpha = correctlyRoundedAtan(s->tanHalfAlpha);
     const double halfBeta = correctlyRoundedAtan(s->tanHalfBeta);
     const double halfGamma = correctlyRoundedAtan(s->tanHalfGamma);

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace zirev1 {
 namespace {
@@ -34,8 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SplitCase{"alpha_of_3_4_5", 0.6435011087932844, 36, 52, 12},
         // PI_APPROX exceeds pi, so whole degrees land just below: no carry from 60 seconds.
-        SplitCase{"right_angle_shows_60_seconds", M_PI / 2, 89, 59, 60},
-        SplitCase{"sixty_degrees", M_PI / 3, 59, 59, 60}, SplitCase{"zero", 0, 0, 0, 0},
+        SplitCase{"right_angle_shows_60_seconds", std::numbers::pi / 2, 89, 59, 60},
+        SplitCase{"sixty_degrees", std::numbers::pi / 3, 59, 59, 60}, SplitCase{"zero", 0, 0, 0, 0},
         SplitCase{"tie_30_5_rounds_to_even_30", 0.00014786817492283948, 0, 0, 30},
         SplitCase{"tie_31_5_rounds_to_even_32", 0.00015271631180555556, 0, 0, 32},
         SplitCase{"tie_29_5_rounds_to_even_30", 0.00014302003804012346, 0, 0, 30},
