@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// Navigation to ready for the web edition against two floors, side by side in one Chromium:
+// a bare page that sets ready from a module script, and a bare page that only instantiates the
+// same WebAssembly module, embedded as the page embeds it. Ready is the moment the page marks its
+// root element data-ready (the page: the calculation instantiated and the focus on Calcolo).
+// The loads alternate, so that the three share whatever the machine is doing.
+//
+//   node web/measure_load.mjs build/web/zirev1.html build/wasm/zirev1_calc.wasm [LOADS]
+
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { chromium } from '@playwright/test';
+
+const [pagePath, wasmPath, loadsText] = process.argv.slice(2);
+const loads = Number(loadsText ?? 30);
+const work = mkdtempSync(join(tmpdir(), 'zirev1-load-'));
+const wasm = readFileSync(wasmPath).toString('base64');
+const bare = (script) => `<!DOCTYPE html><html lang="it"><head><meta charset="utf-8">
+<title>floor</title></head><body><script type="module">${script}</script></body></html>`;
+writeFileSync(join(work, 'module.html'), bare("document.documentElement.dataset.ready = 'true';"));
+writeFileSync(join(work, 'wasm.html'), bare(`
+const bytes = Uint8Array.from(atob(${JSON.stringify(wasm)}), (ch) => ch.charCodeAt(0));
+const { instance } = await WebAssembly.instantiate(bytes, {});
+instance.exports._initialize();
+document.documentElement.dataset.ready = 'true';`));
+const pages = {
+  page: pathToFileURL(resolve(pagePath)).href,
+  'bare module': pathToFileURL(join(work, 'module.html')).href,
+  'bare wasm': pathToFileURL(join(work, 'wasm.html')).href,
+};
+
+const browser = await chromium.launch({
+  executablePath: process.env.ZIREV1_CHROMIUM ?? '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--no-first-run'],
+});
+const context = await browser.newContext();
+// Notes the time the root element is marked ready, from the start of the navigation.
+await context.addInitScript(() => {
+  new MutationObserver((_, observer) => {
+    if (document.documentElement.dataset.ready) {
+      window.readyAt = performance.now();
+      observer.disconnect();
+    }
+  }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
+});
+const times = Object.fromEntries(Object.keys(pages).map((name) => [name, []]));
+for (let i = 0; i < loads; i++) {
+  for (const [name, url] of Object.entries(pages)) {
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForFunction(() => window.readyAt !== undefined);
+    times[name].push(await page.evaluate(() => window.readyAt));
+    await page.close();
+  }
+}
+await browser.close();
+rmSync(work, { recursive: true, force: true });
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const floor = median(times['bare wasm']);
+for (const [name, values] of Object.entries(times)) {
+  console.log(`${name.padEnd(12)} median ${median(values).toFixed(1)} ms ` +
+    `(${Math.min(...values).toFixed(1)}-${Math.max(...values).toFixed(1)}), ` +
+    `${(median(values) / floor).toFixed(2)}x the bare wasm page`);
+}
