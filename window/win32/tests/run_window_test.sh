@@ -1,0 +1,58 @@
+#!/bin/bash
+# SPDX-License-Identifier: MIT
+# Runs zirev1.exe under wine64 on a virtual X server, in a prefix of its own at the given dpi and
+# locale, with no host fonts visible to Wine, and checks it:
+#   messages: the message-level test program drives it;
+#   keys:     xdotool types 3, 4, 5 into it, clicks Calcolo and reads the results back.
+#   run_window_test.sh messages|keys DPI LOCALE ZIREV1.EXE TEST.EXE
+set -euo pipefail
+mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5
+here=$(cd "$(dirname "$0")" && pwd)
+wine_run=$here/../../../cmake/wine_run.sh
+source "$here/../../../scripts/lib/xsession.sh"
+
+work=$(mktemp -d)
+export WINEPREFIX=$work/prefix LC_ALL=$locale
+# A fontconfig with no font directories: a typeface the program forgot to carry shows.
+printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s/fc</cachedir></fontconfig>\n' "$work" \
+    >"$work/fonts.conf"
+export FONTCONFIG_FILE=$work/fonts.conf
+cleanup() {
+    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    stop_x_session
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_x_session 1280 1024
+
+"$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+"$wine_run" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+/usr/lib/wine/wineserver64 -w
+
+"$wine_run" "$app" &
+app_pid=$!
+status=0
+if [ "$mode" = messages ]; then
+    "$wine_run" "$test_program" "$dpi" || status=$?
+else
+    until window=$(xdotool search --name '^zirev1\.$' 2>/dev/null | head -1) && [ -n "$window" ]; do
+        kill -0 "$app_pid" || { echo "zirev1.exe ended before its window showed"; exit 1; }
+        sleep 0.1
+    done
+    xdotool windowactivate --sync "$window"
+    # The focus starts on Calcolo; Tab reaches a, b, c in turn.
+    xdotool key --window "$window" Tab type --window "$window" 3
+    xdotool key --window "$window" Tab type --window "$window" 4
+    xdotool key --window "$window" Tab type --window "$window" x5
+    # Calcolo is at (10080 + 2055 / 2, 3360 + 495 / 2) twips of the client area.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --window "$window" $(( (10080 + 1027) / 15 )) $(( (3360 + 247) / 15 )) click 1
+    "$wine_run" "$test_program" --read-results >"$work/results" || status=$?
+    results=$(tr -d "\r" <"$work/results")
+    echo "results: $results"
+    [ "$results" = "36|52|12|53|7|48|89|59|60|4.|6.|12.|" ] || status=1
+    "$wine_run" "$test_program" --close >/dev/null || true
+fi
+wait "$app_pid" || true
+exit "$status"
