@@ -4,9 +4,10 @@
 #   zip: it holds the two programs, LICENSE and LEGGIMI.txt in one folder, and the driver
 #        unpacked from it calculates;
 #   msi: it installs silently for the whole machine, with a Start-menu entry and an uninstall
-#        entry; the installed window passes the message-level test; it uninstalls leaving nothing.
+#        entry; the installed window passes the message-level test; a package of the next version,
+#        made by wixl from the same sources, replaces it; it uninstalls leaving nothing.
 #   package_check.sh zip PACKAGE.zip
-#   package_check.sh msi PACKAGE.msi WINDOW_TEST.exe
+#   package_check.sh msi PACKAGE.msi WINDOW_TEST.exe STAGING_FOLDER
 set -euo pipefail
 mode=$1 package=$2
 here=$(cd "$(dirname "$0")" && pwd)
@@ -51,15 +52,19 @@ if [ "$mode" = zip ]; then
     exit 0
 fi
 
-window_test=$3
-msi="Z:${package//\//\\}"
+window_test=$3 staging=$4
+windows_path() { echo "Z:${1//\//\\}"; }
+msi=$(windows_path "$package")
 programs=$WINEPREFIX/drive_c/Program\ Files/zirev1
 start_menus=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
     "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-uninstall_entry() {
+uninstall_entries() {
     "$wine_run" reg query "$uninstall" /s 2>/dev/null | tr -d '\r' |
         awk '/^HKEY/ { key = $0 } /DisplayName.*zirev1/ { print key }'
+}
+installed_version() {
+    "$wine_run" reg query "$1" /v DisplayVersion | tr -d '\r' | awk '/DisplayVersion/ { print $3 }'
 }
 start_x_session 1280 1024
 
@@ -82,11 +87,10 @@ comment=$(sed -n 's|.*<summary>\(.*\)</summary>.*|\1|p' \
 python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); t = sys.argv[2]
 sys.exit(not (t.encode("utf-16-le") in d or t.encode("utf-8") in d))' "$shortcut" "$comment" ||
     fail "the Start-menu entry lacks the comment \"$comment\""
-key=$(uninstall_entry)
+version=$(basename "$package" | cut -d- -f2)
+key=$(uninstall_entries)
 [ -n "$key" ] || fail "no uninstall entry names zirev1"
-entry=$("$wine_run" reg query "$key" | tr -d '\r')
-grep -q "DisplayVersion.*$(basename "$package" | cut -d- -f2)" <<<"$entry" ||
-    fail "the uninstall entry has another version: $entry"
+[ "$(installed_version "$key")" = "$version" ] || fail "the uninstall entry has another version"
 
 check_driver "$programs/zirev1-calc.exe"
 "$wine_run" 'C:\Program Files\zirev1\zirev1.exe' &
@@ -94,9 +98,20 @@ window=$!
 "$wine_run" "$window_test" 96 || fail "the installed window failed its test"
 wait "$window" || true
 
-"$wine_run" msiexec /x "$msi" /qn || fail "msiexec /x ended with status $?"
+# The next version keeps the upgrade code, so installing it removes this one.
+next=${version%.*}.$((${version##*.} + 1))
+sed "s/Version=\"$version\"/Version=\"$next\"/" "$staging/zirev1.wxs" >"$staging/next.wxs"
+(cd "$staging" && wixl --arch x64 --output "$work/next.msi" next.wxs)
+"$wine_run" msiexec /i "$(windows_path "$work/next.msi")" /qn || fail "the upgrade failed: $?"
+/usr/lib/wine/wineserver64 -w
+key=$(uninstall_entries)
+[ "$(wc -l <<<"$key")" = 1 ] || fail "after the upgrade, uninstall entries: $key"
+[ "$(installed_version "$key")" = "$next" ] || fail "the upgrade left version $version"
+check_driver "$programs/zirev1-calc.exe"
+
+"$wine_run" msiexec /x "$(windows_path "$work/next.msi")" /qn || fail "msiexec /x ended with $?"
 /usr/lib/wine/wineserver64 -w
 [ ! -e "$programs" ] || fail "uninstalling left: $(ls -A "$programs")"
 [ ! -e "$shortcut" ] || fail "uninstalling left the Start-menu entry"
-[ -z "$(uninstall_entry)" ] || fail "uninstalling left the uninstall entry"
-echo "msi: $(wc -c <"$package") bytes; installed for all users, run, uninstalled"
+[ -z "$(uninstall_entries)" ] || fail "uninstalling left the uninstall entry"
+echo "msi: $(wc -c <"$package") bytes; installed for all users, run, upgraded to $next, uninstalled"
