@@ -17,6 +17,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zirev1 {
@@ -124,12 +125,20 @@ void Command1_Click(HWND window, Form2State& state) {
     if (!*results) {
         return;
     }
+    bool changed = false;
     for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
         const std::size_t index = indexOf(FORM2.resultLabels[i]);
-        state.captions[index] = toWide((*results)->texts[i]);
-        SetWindowTextW(state.controls[index], state.captions[index].c_str());
+        std::wstring caption = toWide((*results)->texts[i]);
+        if (caption != state.captions[index]) {
+            state.captions[index] = std::move(caption);
+            SetWindowTextW(state.controls[index], state.captions[index].c_str());
+            changed = true;
+        }
     }
-    layOut(window, state);
+    // The labels size themselves to their texts; the same texts again need no new layout.
+    if (changed) {
+        layOut(window, state);
+    }
 }
 
 // Each character typed into a side field passes the shared rule before the field sees it; a

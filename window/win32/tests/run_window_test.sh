@@ -3,8 +3,9 @@
 # Runs zirev1.exe under wine64 on a virtual X server, in a prefix of its own at the given dpi and
 # locale, with no host fonts visible to Wine, and checks it:
 #   messages: the message-level test program drives it;
+#   hostile:  the test program pastes 10 MB into a field and clicks 10,000 times;
 #   keys:     xdotool types 3, 4, 5 into it, clicks Calcolo and reads the results back.
-#   run_window_test.sh messages|keys DPI LOCALE ZIREV1.EXE TEST.EXE
+#   run_window_test.sh messages|hostile|keys DPI LOCALE ZIREV1.EXE TEST.EXE
 set -euo pipefail
 mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5
 here=$(cd "$(dirname "$0")" && pwd)
@@ -35,6 +36,8 @@ app_pid=$!
 status=0
 if [ "$mode" = messages ]; then
     "$wine_run" "$test_program" "$dpi" || status=$?
+elif [ "$mode" = hostile ]; then
+    "$wine_run" "$test_program" --hostile || status=$?
 else
     until window=$(xdotool search --name '^zirev1\.$' 2>/dev/null | head -1) && [ -n "$window" ]; do
         kill -0 "$app_pid" || { echo "zirev1.exe ended before its window showed"; exit 1; }

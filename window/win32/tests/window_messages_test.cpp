@@ -2,7 +2,8 @@
 // Drives a running zirev1.exe from outside, by window messages alone, and checks what it shows:
 // the results of worked triangles, invalid sides, both faults, the keystroke rule, Enter, the Tab
 // order, every control's place, caption and stacking.
-//   zirev1_window_messages_test DPI | --read-results | --close
+// With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
+//   zirev1_window_messages_test DPI | --hostile | --read-results | --close
 #include "calculate_from_texts.h"
 #include "fault_box.h"
 #include "form2_description.h"
@@ -12,9 +13,12 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -195,6 +199,78 @@ void checkConformance(int dpi) {
     }
 }
 
+// The window's process: its commit charge, the private memory it holds, in bytes.
+std::size_t commitChargeOfTheWindow() {
+    DWORD id = 0;
+    GetWindowThreadProcessId(form, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    const BOOL read = K32GetProcessMemoryInfo(
+        process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    CloseHandle(process);
+    check(read != FALSE, "the window's memory can be read");
+    check(counters.PagefileUsage > 0, "the window's commit charge is known");
+    return counters.PagefileUsage;
+}
+
+// Through the clipboard and WM_PASTE, as a user's Ctrl+V arrives.
+void pasteInto(std::string_view name, const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    waitFor([] { return OpenClipboard(nullptr); });
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(control(name), WM_PASTE, 0, 0);
+}
+
+constexpr std::size_t MiB = 1024 * 1024;
+
+// The bounds: a paste costs the window at most 32 bytes a character while it is in the field (the
+// field's buffer and its layout of the line, and the copies the calculation reads; Wine's EDIT
+// takes about 22), and clicking on costs nothing that stays.
+void checkHostileInput() {
+    setSides("", "40", "30");
+    // The blanks are skipped, so only the whole text makes 50, and 50, 40, 30 a triangle.
+    const std::string huge = "5" + std::string(10'000'000 - 2, ' ') + "0";
+    const std::size_t before = commitChargeOfTheWindow();
+    const auto start = GetTickCount64();
+    pasteInto("Text1", toWide(huge));
+    std::printf("10 MB paste: %llu ms\n", GetTickCount64() - start);
+    check(SendMessageW(control("Text1"), WM_GETTEXTLENGTH, 0, 0) ==
+              static_cast<LRESULT>(huge.size()),
+          "the 10 MB paste arrives whole");
+    click();
+    const auto expected = calculateFromTexts(huge, "40", "30", userSeparator);
+    std::string texts;
+    for (const std::string& text : (*expected)->texts) {
+        texts += text + "|";
+    }
+    check(results() == texts, "the results of the 10 MB side: " + results() + " wanted " + texts);
+    const std::size_t pasted = commitChargeOfTheWindow();
+    std::printf("10 MB paste: commit charge %zu -> %zu MiB\n", before / MiB, pasted / MiB);
+    check(pasted - std::min(pasted, before) <= 32 * huge.size(),
+          "the paste costs at most 32 bytes a character");
+
+    setSides("3", "4", "5");
+    for (int warmUp = 0; warmUp < 100; ++warmUp) {
+        click();
+    }
+    const std::size_t warm = commitChargeOfTheWindow();
+    const auto clicking = GetTickCount64();
+    for (int clicks = 0; clicks < 10'000; ++clicks) {
+        click();
+    }
+    const std::size_t clicked = commitChargeOfTheWindow();
+    std::printf("10,000 clicks: %llu ms\n", GetTickCount64() - clicking);
+    std::printf("10,000 clicks: %zu -> %zu KiB\n", warm / 1024, clicked / 1024);
+    check(clicked <= warm + MiB, "10,000 clicks leave at most 1 MiB more");
+    checkWorkedTriangle("3", "4", "5");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -218,6 +294,12 @@ int main(int argc, char** argv) {
         waitFor([] { return !textOf(control(FORM2.resultLabels.back())).empty(); });
         std::printf("%s\n", results().c_str());
         return 0;
+    }
+    if (mode == "--hostile") {
+        checkHostileInput();
+        PostMessageW(form, WM_CLOSE, 0, 0);
+        std::printf("%s --hostile: %d failure(s)\n", argv[0], failures);
+        return failures == 0 ? 0 : 1;
     }
     if (mode == "--close") {
         PostMessageW(form, WM_CLOSE, 0, 0);
