@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Navigation to ready for the web edition against two floors, side by side in one Chromium:
 // a bare page that sets ready from a module script, and a bare page that only instantiates the
-// same WebAssembly module, embedded as the page embeds it. Ready is the moment the page marks its
+// same WebAssembly module, embedded, decoded and compiled as the page does it. Ready is the moment the page marks its
 // root element data-ready (the page: the calculation instantiated and the focus on Calcolo).
 // The loads alternate, so that the three share whatever the machine is doing.
 //
@@ -21,8 +21,8 @@ const bare = (script) => `<!DOCTYPE html><html lang="it"><head><meta charset="ut
 <title>floor</title></head><body><script type="module">${script}</script></body></html>`;
 writeFileSync(join(work, 'module.html'), bare("document.documentElement.dataset.ready = 'true';"));
 writeFileSync(join(work, 'wasm.html'), bare(`
-const bytes = Uint8Array.from(atob(${JSON.stringify(wasm)}), (ch) => ch.charCodeAt(0));
-const { instance } = await WebAssembly.instantiate(bytes, {});
+const bytes = Uint8Array.fromBase64(${JSON.stringify(wasm)});
+const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), {});
 instance.exports._initialize();
 document.documentElement.dataset.ready = 'true';`));
 const pages = {
