@@ -145,7 +145,6 @@ void checkEnterAndSpace() {
     check(results() != before, "Space on Calcolo calculates");
 }
 
-// The dialog manager's Tab order, read as it walks it.
 // What a screen reader reads through MSAA: the fields' names, and the results' descriptions by
 // dynamic annotation where it works, else from the window property every process can read.
 void checkAccessibleTexts() {
@@ -190,6 +189,7 @@ void checkAccessibleTexts() {
     CoUninitialize();
 }
 
+// The dialog manager's Tab order, read as it walks it.
 void checkTabOrder() {
     HWND at = control("Command1");
     for (const Control* expected : tabOrder(FORM2)) {
