@@ -18,6 +18,7 @@ import hashlib
 import html
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -37,6 +38,28 @@ COLUMN_WIDTH = 640
 FLOWING_LINES = 1.5
 # A picture grows to the column's width, but to no more than this many times its own size.
 PICTURE_GROWTH = 1.5
+
+
+def script_escape(ch):
+    """A character as JavaScript's \\u escapes of its UTF-16 code units."""
+    units = ch.encode("utf-16-be")
+    return "".join(f"\\u{int.from_bytes(units[i:i + 2], 'big'):04x}"
+                   for i in range(0, len(units), 2))
+
+
+def ascii_page(page):
+    """The page in ASCII alone: other characters as character references in the markup and as
+    escapes in scripts. One character beyond ASCII makes the browser hold the whole document,
+    and the 90 KB of data in its script, in two bytes a character, which slows its reading
+    measurably."""
+    def escaped(part):
+        if part.startswith("<script"):
+            return "".join(ch if ord(ch) < 128 else script_escape(ch) for ch in part)
+        if part.startswith("<style"):
+            return "".join(ch if ord(ch) < 128 else f"\\{ord(ch):06x}" for ch in part)
+        return part.encode("ascii", "xmlcharrefreplace").decode("ascii")
+    parts = re.split(r"(<script\b.*?</script>|<style\b.*?</style>)", page, flags=re.S)
+    return "".join(escaped(part) for part in parts)
 
 
 def subset_font(font, characters):
@@ -278,6 +301,8 @@ def main():
     # Inside a script element nothing may close it.
     config = json.dumps({
         "wasm": wasm_data,
+        "typeface": form["typeface"],
+        "font": font_data,
         "form": form["name"],
         "fields": [c["name"] for c in tab_order(controls) if c["kind"] == "field"],
         "button": buttons[0],
@@ -299,14 +324,20 @@ def main():
     background = form["background"]
     typeface = form["typeface"]
     fault_box = form["faultBox"]
+    # The module runs once the document is parsed, wherever it stands. Standing first, its data
+    # (the calculation and the typeface) are read before the markup, which then comes in one
+    # piece: the form is not laid out and painted half-made while the rest is still being read.
     page = f"""<!DOCTYPE html>
 <html lang="it">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>{html.escape(form["title"])}</title>
+<script type="module">
+{script}
+startPage({config});
+</script>
 <style>
-@font-face{{font-family:"{typeface}";font-weight:700;src:url(data:font/woff2;base64,{font_data}) format("woff2")}}
 html,body{{margin:0;background:{background}}}
 #{form["name"]}{{position:relative;width:{width}px;height:{height}px;
 font-family:"{typeface}";font-weight:700;color:#000;background:{background}}}
@@ -347,13 +378,10 @@ dialog button{{min-width:{TOUCH_TARGET * 2}px;min-height:{TOUCH_TARGET}px}}
 <p id="faultExplanation"></p>
 <form method="dialog"><button id="faultOk">{html.escape(fault_box["button"])}</button></form>
 </dialog>
-<script type="module">
-{script}
-startPage({config});
-</script>
 </body>
 </html>
 """
+    page = ascii_page(page)
     with open(output, "w", encoding="utf-8") as out:
         out.write(page)
     if site:

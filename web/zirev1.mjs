@@ -13,8 +13,11 @@ const OUT_TOO_SMALL = 4;
 //   calculate('1', '2', '3', '.') -> { noTriangle: true }
 //   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
 //                                                  for a side of 400 nines)
-export async function loadCalculation(moduleBytes) {
-  const { instance } = await WebAssembly.instantiate(moduleBytes, {});
+// The module is compiled synchronously: for its 66 KB that takes a few milliseconds, where an
+// asynchronous compile waits for the main thread to be free to finish, and the page is laying
+// itself out then. (Browsers refuse this only for modules of more than a few megabytes.)
+export function loadCalculation(moduleBytes) {
+  const instance = new WebAssembly.Instance(new WebAssembly.Module(moduleBytes), {});
   const wasm = instance.exports;
   wasm._initialize();
   const encoder = new TextEncoder();
@@ -73,15 +76,38 @@ function enteredCharacters(text, sideKeys, decimalComma) {
 }
 
 // The decimal separator of the browser's language: a comma under it-IT, a point under en-US.
-function decimalSeparator() {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-  return parts.find((part) => part.type === 'decimal')?.value ?? '.';
+// Intl's first use loads the locale data, which costs a fresh page about as much as everything
+// else it does before it is ready; the page asks for the separator only when a key, a calculation
+// or an idle moment first needs it, and keeps it: the language does not change while it is open.
+function decimalSeparatorOnDemand() {
+  let separator = null;
+  return () => {
+    if (separator === null) {
+      const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+      separator = parts.find((part) => part.type === 'decimal')?.value ?? '.';
+    }
+    return separator;
+  };
+}
+
+// The module's bytes from base64: natively where the browser can, else through one binary string
+// (a map function called per byte is ten times slower).
+function bytesOfBase64(text) {
+  if (typeof Uint8Array.fromBase64 === 'function') {
+    return Uint8Array.fromBase64(text);
+  }
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) {
+    bytes[i] = binary.charCodeAt(i);
+  }
+  return bytes;
 }
 
 // Typing and input-method commits pass the filter character by character; pasting does not.
 // Ctrl with a letter types a control character in the window, which the filter drops, so it
 // does nothing here either (no Ctrl+V paste: only the context menu pastes).
-function filterSideField(field, sideKeys, decimalComma) {
+function filterSideField(field, sideKeys, decimalCommaOf) {
   field.addEventListener('keydown', (event) => {
     if ((event.ctrlKey || event.metaKey) && /^[a-z]$/i.test(event.key)) {
       event.preventDefault();
@@ -91,7 +117,7 @@ function filterSideField(field, sideKeys, decimalComma) {
     if (event.inputType !== 'insertText' || event.data === null) {
       return; // deletions, pastes and compositions (handled when they end)
     }
-    const accepted = enteredCharacters(event.data, sideKeys, decimalComma);
+    const accepted = enteredCharacters(event.data, sideKeys, decimalCommaOf());
     if (accepted !== event.data) {
       event.preventDefault();
       if (accepted !== '') {
@@ -107,7 +133,7 @@ function filterSideField(field, sideKeys, decimalComma) {
     if (beforeComposition === null) return;
     const { value, start, end } = beforeComposition;
     beforeComposition = null;
-    const accepted = enteredCharacters(event.data ?? '', sideKeys, decimalComma);
+    const accepted = enteredCharacters(event.data ?? '', sideKeys, decimalCommaOf());
     field.value = value.slice(0, start) + accepted + value.slice(end);
     field.setSelectionRange(start + accepted.length, start + accepted.length);
   });
@@ -148,30 +174,31 @@ function sidesFromFragment(fragment) {
 }
 
 // Starts the page from the form's data: config.wasm is the module's bytes in base64,
-// config.form the form's id, config.fields the side fields' ids in Tab order, config.button
+// config.typeface the family and config.font the typeface's bytes in base64, config.form the
+// form's id, config.fields the side fields' ids in Tab order, config.button
 // Calcolo's id, config.results the twelve result labels' ids in writing order, config.sideKeys
 // the characters a side field accepts, config.decimalCommaKey the key entered as the point where
 // the decimal separator is the comma, and config.faults each fault's name and explanation by
 // its outcome code. A link's fragment in the address fills the fields and calculates once.
-export async function startPage(config) {
-  const bytes = Uint8Array.from(atob(config.wasm), (ch) => ch.charCodeAt(0));
-  const calculate = await loadCalculation(bytes);
+export function startPage(config) {
+  // Made from its bytes, the typeface is ready at once, so the form is laid out a single time,
+  // in it; a style sheet's font is loaded later, and everything laid out again.
+  document.fonts.add(new FontFace(config.typeface, bytesOfBase64(config.font), { weight: '700' }));
+  const calculate = loadCalculation(bytesOfBase64(config.wasm));
   const fields = config.fields.map((id) => document.getElementById(id));
   const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
   const faultBox = document.getElementById('faultBox');
-  // Intl's formatters are slow to make; the language does not change while the page is open.
-  const separator = decimalSeparator();
-
-  const decimalComma = separator === ',' ? config.decimalCommaKey : null;
-  fields.forEach((field) => filterSideField(field, config.sideKeys, decimalComma));
+  const separator = decimalSeparatorOnDemand();
+  const decimalCommaOf = () => (separator() === ',' ? config.decimalCommaKey : null);
+  fields.forEach((field) => filterSideField(field, config.sideKeys, decimalCommaOf));
   // Enter never presses Calcolo; Space and a click do.
   button.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') event.preventDefault();
   });
   function Command1_Click() {
     const texts = fields.map((field) => field.value);
-    const outcome = calculate(...texts, separator);
+    const outcome = calculate(...texts, separator());
     if (outcome.fault !== undefined) {
       const fault = config.faults[outcome.fault];
       document.getElementById('faultName').textContent = fault.name;
@@ -191,7 +218,9 @@ export async function startPage(config) {
   button.addEventListener('click', Command1_Click);
   faultBox.addEventListener('close', () => button.focus());
 
-  button.focus();
+  // Calcolo is on the first screen at every width: scrolling to it would only lay the page out
+  // before it is ready, and would lose a reload's scroll position.
+  button.focus({ preventScroll: true });
   // As if pasted: the texts are not filtered. A link opened in the page's own tab changes only
   // the fragment.
   const openLink = () => {
@@ -204,4 +233,5 @@ export async function startPage(config) {
   addEventListener('hashchange', openLink);
   openLink();
   document.documentElement.dataset.ready = 'true';
+  (window.requestIdleCallback ?? setTimeout)(separator);
 }

@@ -12,7 +12,7 @@ import { loadCalculation } from '../zirev1.mjs';
 const [modulePath, formPath, separator] = process.argv.slice(2);
 const faultNames = new Map(JSON.parse(readFileSync(formPath, 'utf8')).faults
   .map((fault) => [fault.outcome, fault.name]));
-const calculate = await loadCalculation(readFileSync(modulePath));
+const calculate = loadCalculation(readFileSync(modulePath));
 const input = readFileSync(0);
 const TAB = 9;
 const LINE_FEED = 10;
