@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Navigation to ready for the web edition against two floors, side by side in one Chromium:
 // a bare page that sets ready from a module script, and a bare page that only instantiates the
-// same WebAssembly module, embedded, decoded and compiled as the page does it. Ready is the moment the page marks its
-// root element data-ready (the page: the calculation instantiated and the focus on Calcolo).
-// The loads alternate, so that the three share whatever the machine is doing.
+// same WebAssembly module, embedded, decoded and compiled as the page does it. Ready is the
+// moment the page marks its root element data-ready (the page: the calculation instantiated and
+// the focus on Calcolo). The loads alternate, so that the three share whatever the machine is
+// doing. The medians move by about 0.1x from one run to the next on a 2-core machine; take
+// 60 loads or more.
+//
+// With ZIREV1_TRACE=FILE it also writes a trace of one more load of the page, to be opened in
+// Chromium's DevTools (Performance, Load profile), where the main thread's work before ready
+// shows.
 //
 //   node web/measure_load.mjs build/web/zirev1.html build/wasm/zirev1_calc.wasm [LOADS]
 
@@ -54,6 +60,15 @@ for (let i = 0; i < loads; i++) {
     times[name].push(await page.evaluate(() => window.readyAt));
     await page.close();
   }
+}
+if (process.env.ZIREV1_TRACE) {
+  const page = await context.newPage();
+  await browser.startTracing(page, { path: process.env.ZIREV1_TRACE, screenshots: false,
+    categories: ['devtools.timeline', 'disabled-by-default-devtools.timeline', 'blink',
+      'loading', 'v8.execute', 'v8.wasm', 'blink.user_timing'] });
+  await page.goto(pages.page);
+  await page.waitForFunction(() => window.readyAt !== undefined);
+  await browser.stopTracing();
 }
 await browser.close();
 rmSync(work, { recursive: true, force: true });
