@@ -4,7 +4,7 @@
 // same WebAssembly module, embedded, decoded and compiled as the page does it. Ready is the
 // moment the page marks its root element data-ready (the page: the calculation instantiated and
 // the focus on Calcolo). The loads alternate, so that the three share whatever the machine is
-// doing. The medians move by about 0.1x from one run to the next on a 2-core machine; take
+// doing. The ratios move by about 0.1x from one run to the next on a 2-core machine; take
 // 60 loads or more.
 //
 // With ZIREV1_TRACE=FILE it also writes a trace of one more load of the page, to be opened in
@@ -20,7 +20,7 @@ import { pathToFileURL } from 'node:url';
 import { chromium } from '@playwright/test';
 
 const [pagePath, wasmPath, loadsText] = process.argv.slice(2);
-const loads = Number(loadsText ?? 30);
+const loads = Number(loadsText ?? 60);
 const work = mkdtempSync(join(tmpdir(), 'zirev1-load-'));
 const wasm = readFileSync(wasmPath).toString('base64');
 const bare = (script) => `<!DOCTYPE html><html lang="it"><head><meta charset="utf-8">
@@ -51,14 +51,24 @@ await context.addInitScript(() => {
     }
   }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
 });
-const times = Object.fromEntries(Object.keys(pages).map((name) => [name, []]));
-for (let i = 0; i < loads; i++) {
-  for (const [name, url] of Object.entries(pages)) {
-    const page = await context.newPage();
-    await page.goto(url);
-    await page.waitForFunction(() => window.readyAt !== undefined);
-    times[name].push(await page.evaluate(() => window.readyAt));
-    await page.close();
+async function load(url) {
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.waitForFunction(() => window.readyAt !== undefined);
+  const readyAt = await page.evaluate(() => window.readyAt);
+  await page.close();
+  return readyAt;
+}
+// Rounds of one load each; the first few warm the browser up and are not counted, and each
+// round starts with the next page, so that none always follows the same one.
+const WARM_UP = 3;
+const names = Object.keys(pages);
+const times = Object.fromEntries(names.map((name) => [name, []]));
+for (let round = 0; round < WARM_UP + loads; round++) {
+  for (let k = 0; k < names.length; k++) {
+    const name = names[(round + k) % names.length];
+    const readyAt = await load(pages[name]);
+    if (round >= WARM_UP) times[name].push(readyAt);
   }
 }
 if (process.env.ZIREV1_TRACE) {
@@ -73,10 +83,16 @@ if (process.env.ZIREV1_TRACE) {
 await browser.close();
 rmSync(work, { recursive: true, force: true });
 
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.floor(values.length * q)];
+const median = (values) => quantile(values, 0.5);
 const floor = median(times['bare wasm']);
 for (const [name, values] of Object.entries(times)) {
   console.log(`${name.padEnd(12)} median ${median(values).toFixed(1)} ms ` +
     `(${Math.min(...values).toFixed(1)}-${Math.max(...values).toFixed(1)}), ` +
     `${(median(values) / floor).toFixed(2)}x the bare wasm page`);
 }
+// Each round's page against the same round's bare wasm page: steadier than the medians' ratio
+// when the machine's load changes during the run.
+const ratios = times.page.map((time, i) => time / times['bare wasm'][i]);
+console.log(`page / bare wasm page, round by round: median ${median(ratios).toFixed(2)}x ` +
+  `(quartiles ${quantile(ratios, 0.25).toFixed(2)}-${quantile(ratios, 0.75).toFixed(2)})`);
