@@ -329,6 +329,21 @@ test('the page requests nothing beyond itself', async ({ page }) => {
   expect(requests.filter((url) => !url.startsWith('data:'))).toEqual([PAGE]);
 });
 
+// Browsers older than Uint8Array.fromBase64 decode the module and the typeface through a binary
+// string: the same digits, and the caption of the widest label as wide as in the typeface.
+test('a browser without a base64 decoder of its own gets the same page', async ({ page }) => {
+  await page.addInitScript(() => { delete Uint8Array.fromBase64; });
+  await open(page);
+  expect(await page.evaluate(() => typeof Uint8Array.fromBase64)).toBe('undefined');
+  await enterSides(page, '3', '4', '5');
+  await calcolo(page).click();
+  expect(await results(page)).toEqual(RESULTS_345);
+  const heading = FORM.controls.find((c) => c.heading);
+  const box = await page.locator(`#${heading.name}`).boundingBox();
+  expect(box.width).toBeGreaterThan(heading.width - 1);
+  expect(box.width).toBeLessThanOrEqual(heading.width);
+});
+
 // The Italian captions, the Greek letters and the fault texts are escaped, and shown as they
 // are (the tests above compare them), so that the browser holds the page one byte a character.
 test('the page is written in ASCII', () => {
