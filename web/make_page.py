@@ -116,10 +116,37 @@ def narrow_styles(form):
                     rules.append(f"#{name}{{left:auto;top:auto;font-size:min({size:g}px,"
                                  f"calc((100vw - {2 * layout['margin']}px) * {share:.4f}))}}")
                 elif group["style"] == "scaled":
-                    rules.append(f"#{name}{{left:auto;top:auto;height:auto;"
-                                 f"width:min(100%,{control['width'] * PICTURE_GROWTH:g}px);"
-                                 f"aspect-ratio:{control['width']}/{control['height']}}}")
+                    rules += scaled_picture_rules(control)
     return "\n".join(rules)
+
+
+def scaled_picture_rules(picture):
+    """A picture as wide as the column, or PICTURE_GROWTH times its drawing where that is less."""
+    name, drawn = picture["name"], picture["drawn"]
+    return [f"#{name}{{left:auto;top:auto;height:auto;"
+            f"width:min(100%,{drawn['width'] * PICTURE_GROWTH:g}px);"
+            f"aspect-ratio:{drawn['width']}/{drawn['height']}}}",
+            f"#{name} svg{{width:100%;height:100%}}"]
+
+
+def drawn_part_rule(picture):
+    """In the window, a picture whose drawing leaves most of its box empty shows its drawn part
+    at the box's top left, as the whole would."""
+    drawn = picture["drawn"]
+    if (drawn["width"], drawn["height"]) == (picture["width"], picture["height"]):
+        return ""
+    return f"#{picture['name']} svg{{width:{drawn['width']}px;height:{drawn['height']}px}}"
+
+
+def picture_svg(svg_text, picture):
+    """The picture's SVG with its view box cut to what its drawing reaches: on a narrow screen the
+    validity conditions, in the corner of a box six times as wide, would otherwise show at half
+    their size."""
+    ET.register_namespace("", SVG)
+    root = ET.fromstring(svg_text)
+    drawn = picture["drawn"]
+    root.set("viewBox", f"0 0 {drawn['width']} {drawn['height']}")
+    return ET.tostring(root, encoding="unicode")
 
 
 def touch_styles(controls):
@@ -148,7 +175,7 @@ def control_markup(control, form_dir):
         # Written for this place: sized by its box, hidden from screen readers (the box has the
         # name).
         with open(os.path.join(form_dir, control["svg"]), encoding="utf-8") as svg:
-            picture = svg.read()
+            picture = picture_svg(svg.read(), control)
         return (f'<div id="{name}" class="picture" role="img" '
                 f'aria-label="{html.escape(control["accessibleName"])}">{picture}</div>')
     if control["accessibleDescription"]:
@@ -314,6 +341,8 @@ def main():
     }, ensure_ascii=False).replace("</", "<\\/")
 
     styles = "\n".join(control_style(c, i + 1) for i, c in enumerate(controls))
+    styles += "".join("\n" + rule for c in controls if c["kind"] == "picture"
+                      for rule in [drawn_part_rule(c)] if rule)
     body = group_markup(form, form_dir)
     narrow = narrow_styles(form)
     touch = touch_styles(controls)

@@ -6,6 +6,7 @@
 //   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, Image1.svg, Image2.svg, Image3.svg
 
 #include "arithmetic_fault.h"
+#include "drawn_extent.h"
 #include "fault_box.h"
 #include "form2_description.h"
 #include "narrow_layout.h"
@@ -14,7 +15,9 @@
 #include "text_metrics.h"
 #include "zirev1_calculate.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -245,7 +248,14 @@ int main(int argc, char** argv) {
                 return 73;
             }
             pictureCharacters += canvas.textsShown();
-            json.text("svg", file).flag("opaque", control.opaque);
+            const DrawnExtent drawn = drawnExtent(control.drawing);
+            const int drawnWidth = std::min(pixels.width, static_cast<int>(std::ceil(drawn.right)));
+            const int drawnHeight =
+                std::min(pixels.height, static_cast<int>(std::ceil(drawn.bottom)));
+            json.text("svg", file)
+                .flag("opaque", control.opaque)
+                .add("drawn",
+                     Object().number("width", drawnWidth).number("height", drawnHeight).json());
         }
         controls.push_back(json.json());
     }

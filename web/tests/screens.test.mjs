@@ -171,6 +171,30 @@ test.describe('the narrow layout', () => {
     }
   });
 
+  // A picture's box holds its whole drawing and no empty band beside it; a drawing narrower than
+  // the column is never shown smaller than in the window (the validity conditions take the
+  // corner of a box six times their width).
+  test('each picture shows its drawing, whole and no smaller than fits', async ({ page }) => {
+    for (const width of [320, 412, 640]) {
+      await page.setViewportSize({ width, height: 800 });
+      await open(page);
+      for (const picture of FORM.controls.filter((c) => c.kind === 'picture')) {
+        const shown = await page.evaluate((name) => {
+          const box = document.getElementById(name);
+          const column = box.parentElement.clientWidth;
+          const { width: w, height: h } = box.getBoundingClientRect();
+          return { width: w, height: h, column, scale: box.querySelector('svg').getScreenCTM().a };
+        }, picture.name);
+        const what = `${picture.name} at ${width} px`;
+        expect(shown.width, what).toBeCloseTo(picture.drawn.width * shown.scale, 0);
+        expect(shown.height, what).toBeCloseTo(picture.drawn.height * shown.scale, 0);
+        if (picture.drawn.width <= shown.column) {
+          expect(shown.scale, what).toBeGreaterThanOrEqual(1);
+        }
+      }
+    }
+  });
+
   test('no viewport setting stops the user from zooming', async ({ page }) => {
     await open(page);
     const viewport = await page.locator('meta[name=viewport]').getAttribute('content');
