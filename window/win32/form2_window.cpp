@@ -13,9 +13,13 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,7 +36,8 @@ struct Form2State {
     UINT dpi = USER_DEFAULT_SCREEN_DPI;
     std::array<HWND, std::size(FORM2_CONTROLS)> controls{};
     std::array<HWND, std::size(FORM2_SIDE_FIELDS)> nameLabels{};
-    std::array<HFONT, std::size(FORM2_CONTROLS)> fonts{};
+    std::array<HFONT, std::size(FORM2_CONTROLS)> fonts{}; // each control's, from sizedFonts
+    std::vector<std::pair<int, HFONT>> sizedFonts;        // one font a pixel size
     std::array<std::wstring, std::size(FORM2_CONTROLS)> captions;
     HBRUSH faceBrush = nullptr;
     HBRUSH fieldBrush = nullptr;
@@ -72,9 +77,11 @@ int fontPixels(const Control& control, UINT dpi) {
     return static_cast<int>(std::lround(control.font.pointSize * dpi / POINTS_PER_INCH));
 }
 
-// Every control's place and font at the window's dpi; autosized labels take their caption's size.
-void layOut(HWND window, Form2State& state) {
-    for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
+// Every control's place at the window's dpi, autosized labels at their caption's size, moved
+// in one batch so that the window is laid out once rather than once a control.
+void placeControls(HWND window, Form2State& state) {
+    HDWP batch = BeginDeferWindowPos(static_cast<int>(FORM2.controls.size()));
+    for (std::size_t i = 0; i < FORM2.controls.size() && batch != nullptr; ++i) {
         const Control& control = FORM2.controls[i];
         TwipsRect place = control.place;
         if (control.autoSize) {
@@ -82,20 +89,43 @@ void layOut(HWND window, Form2State& state) {
             place.width = size.width;
             place.height = size.height;
         }
-        SetWindowPos(state.controls[i], nullptr, scaled(place.left, state.dpi),
-                     scaled(place.top, state.dpi), scaled(place.width, state.dpi),
-                     scaled(place.height, state.dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-        if (state.fonts[i] != nullptr) {
-            DeleteObject(state.fonts[i]);
+        batch = DeferWindowPos(batch, state.controls[i], nullptr, scaled(place.left, state.dpi),
+                               scaled(place.top, state.dpi), scaled(place.width, state.dpi),
+                               scaled(place.height, state.dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (batch != nullptr) {
+        EndDeferWindowPos(batch);
+    }
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+// The controls' fonts at the window's dpi: one font a pixel size, shared by the controls of
+// that size (a font is realized from the typeface once, and the form has six sizes).
+void makeFonts(Form2State& state) {
+    for (const auto& [pixels, font] : state.sizedFonts) {
+        DeleteObject(font);
+    }
+    state.sizedFonts.clear();
+    for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
+        const int pixels = fontPixels(FORM2.controls[i], state.dpi);
+        auto found = std::find_if(state.sizedFonts.begin(), state.sizedFonts.end(),
+                                  [&](const auto& sized) { return sized.first == pixels; });
+        if (found == state.sizedFonts.end()) {
+            state.sizedFonts.emplace_back(
+                pixels, CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                    OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                    DEFAULT_PITCH, toWide(STAND_IN_TYPEFACE).c_str()));
+            found = std::prev(state.sizedFonts.end());
         }
-        state.fonts[i] =
-            CreateFontW(-fontPixels(control, state.dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH, toWide(STAND_IN_TYPEFACE).c_str());
+        state.fonts[i] = found->second;
         SendMessageW(state.controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts[i]),
                      FALSE);
     }
-    InvalidateRect(window, nullptr, TRUE);
+}
+
+void layOut(HWND window, Form2State& state) {
+    makeFonts(state);
+    placeControls(window, state);
 }
 
 void reportFault(HWND window, FaultKind fault) {
@@ -137,7 +167,7 @@ void Command1_Click(HWND window, Form2State& state) {
     }
     // The labels size themselves to their texts; the same texts again need no new layout.
     if (changed) {
-        layOut(window, state);
+        placeControls(window, state);
     }
 }
 
@@ -163,7 +193,7 @@ void paintPicture(HWND picture) {
     HWND window = GetParent(picture);
     Form2State* state = stateOf(window);
     const auto index = static_cast<std::size_t>(GetDlgCtrlID(picture) - ZIREV1_CONTROL_ID_BASE);
-    if (state != nullptr && index < FORM2.controls.size()) {
+    if (state != nullptr && state->family != nullptr && index < FORM2.controls.size()) {
         Gdiplus::Graphics graphics(dc);
         GdiplusCanvas canvas(graphics, *state->family,
                              static_cast<double>(state->dpi) / USER_DEFAULT_SCREEN_DPI);
@@ -277,7 +307,6 @@ void createControls(HWND window, Form2State& state) {
         }
         state.controls[i] = createControl(window, state, i);
     }
-    annotate(state);
 }
 
 void onCreate(HWND window, Form2State& state) {
@@ -334,7 +363,7 @@ void onDestroy(Form2State& state) {
     if (state.annotations != nullptr) {
         state.annotations->Release();
     }
-    for (HFONT font : state.fonts) {
+    for (const auto& [pixels, font] : state.sizedFonts) {
         DeleteObject(font);
     }
     DeleteObject(state.faceBrush);
@@ -395,19 +424,28 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The stand-in typeface from the program's own resources, private to this process.
-void loadStandInFont(HINSTANCE instance, Form2State& state) {
+// The stand-in typeface from the program's own resources, for GDI and private to this process;
+// its bytes, for GDI+ too. Empty where the resource is missing.
+std::span<const std::byte> loadStandInFont(HINSTANCE instance) {
     HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(ZIREV1_STAND_IN_FONT_DATA),
                                 MAKEINTRESOURCEW(10)); // RT_RCDATA
     if (found == nullptr) {
-        return;
+        return {};
     }
-    void* data = LockResource(LoadResource(instance, found));
+    const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(instance, found)));
     const DWORD size = SizeofResource(instance, found);
     DWORD installed = 0;
-    AddFontMemResourceEx(data, size, nullptr, &installed);
+    AddFontMemResourceEx(const_cast<std::byte*>(data), size, nullptr, &installed);
+    return {data, size};
+}
+
+// The same typeface for GDI+, which draws the pictures.
+void loadPictureTypeface(Form2State& state, std::span<const std::byte> typeface) {
+    if (typeface.empty()) {
+        return;
+    }
     state.fontCollection = std::make_unique<Gdiplus::PrivateFontCollection>();
-    state.fontCollection->AddMemoryFont(data, static_cast<INT>(size));
+    state.fontCollection->AddMemoryFont(typeface.data(), static_cast<INT>(typeface.size()));
     state.family = std::make_unique<Gdiplus::FontFamily>(toWide(STAND_IN_TYPEFACE).c_str(),
                                                          state.fontCollection.get());
 }
@@ -424,9 +462,7 @@ bool isEnter(const MSG& message) {
 int runForm2(HINSTANCE instance, int show) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Form2State state;
-    const Gdiplus::GdiplusStartupInput startup;
-    Gdiplus::GdiplusStartup(&state.gdiplusToken, &startup, nullptr);
-    loadStandInFont(instance, state);
+    const std::span<const std::byte> typeface = loadStandInFont(instance);
 
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(ZIREV1_ICON));
     WNDCLASSEXW formClass{};
@@ -461,6 +497,12 @@ int runForm2(HINSTANCE instance, int show) {
     }
     ShowWindow(window, show == SW_SHOWMINNOACTIVE || show == SW_MINIMIZE ? show : SW_MAXIMIZE);
     SetFocus(state.controls[indexOf("Command1")]);
+    // What showing the window does not need waits until it is shown; it is all in place before
+    // the first message is handled, so before a picture is painted or a screen reader asks.
+    const Gdiplus::GdiplusStartupInput startup;
+    Gdiplus::GdiplusStartup(&state.gdiplusToken, &startup, nullptr);
+    loadPictureTypeface(state, typeface);
+    annotate(state);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

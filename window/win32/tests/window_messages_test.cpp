@@ -354,6 +354,8 @@ int main(int argc, char** argv) {
                GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui) &&
                gui.hwndFocus != nullptr;
     });
+    // Answered once the window handles messages, so once it has finished starting.
+    SendMessageW(form, WM_NULL, 0, 0);
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--read-results") {
         // After a click from outside: the last result written shows that all are.
