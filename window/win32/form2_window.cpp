@@ -100,27 +100,29 @@ void placeControls(HWND window, Form2State& state) {
 }
 
 // The controls' fonts at the window's dpi: one font a pixel size, shared by the controls of
-// that size (a font is realized from the typeface once, and the form has six sizes).
+// that size (a font is realized from the typeface once, and the form has six sizes). The old
+// fonts go only once no control uses them.
 void makeFonts(Form2State& state) {
-    for (const auto& [pixels, font] : state.sizedFonts) {
-        DeleteObject(font);
-    }
-    state.sizedFonts.clear();
+    std::vector<std::pair<int, HFONT>> sizedFonts;
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
         const int pixels = fontPixels(FORM2.controls[i], state.dpi);
-        auto found = std::find_if(state.sizedFonts.begin(), state.sizedFonts.end(),
+        auto found = std::find_if(sizedFonts.begin(), sizedFonts.end(),
                                   [&](const auto& sized) { return sized.first == pixels; });
-        if (found == state.sizedFonts.end()) {
-            state.sizedFonts.emplace_back(
+        if (found == sizedFonts.end()) {
+            sizedFonts.emplace_back(
                 pixels, CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                     OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                                     DEFAULT_PITCH, toWide(STAND_IN_TYPEFACE).c_str()));
-            found = std::prev(state.sizedFonts.end());
+            found = std::prev(sizedFonts.end());
         }
         state.fonts[i] = found->second;
         SendMessageW(state.controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts[i]),
                      FALSE);
     }
+    for (const auto& [pixels, font] : state.sizedFonts) {
+        DeleteObject(font);
+    }
+    state.sizedFonts = std::move(sizedFonts);
 }
 
 void layOut(HWND window, Form2State& state) {
