@@ -182,7 +182,7 @@ def control_markup(control, form_dir):
         description = html.escape(control["accessibleDescription"])
         return (f'<output id="{name}" class="label" aria-describedby="{name}-description">'
                 f'</output><span id="{name}-description" hidden>{description}</span>')
-    if control["heading"]:
+    if control["role"] == "heading":
         return f'<h1 id="{name}" class="label">{text}</h1>'
     return f'<div id="{name}" class="label">{text}</div>'
 
@@ -259,7 +259,7 @@ def padded_icon(icon_svg, share, background):
 def write_site(page, form, site_dir, icon, desktop_file, worker):
     os.makedirs(site_dir, exist_ok=True)
     background = form["background"]
-    theme = next(c["colour"] for c in form["controls"] if c["heading"])
+    theme = next(c["colour"] for c in form["controls"] if c["role"] == "heading")
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str
     entry.read(desktop_file, encoding="utf-8")

@@ -12,6 +12,14 @@ namespace zirev1 {
 inline constexpr std::string_view FAULT_BOX_TITLE = "zirev1.";
 inline constexpr std::string_view FAULT_BOX_BUTTON = "OK";
 
+// The box's parts by role, with the ids by which a front end that names its parts (the page)
+// names them.
+struct FaultBoxIds {
+    std::string_view box, title, name, explanation, button;
+};
+inline constexpr FaultBoxIds FAULT_BOX_IDS{"faultBox", "faultTitle", "faultName",
+                                           "faultExplanation", "faultOk"};
+
 constexpr std::string_view faultExplanation(FaultKind fault) {
     return fault == FaultKind::Overflow ? "Un lato, o un risultato intermedio, è troppo grande."
                                         : "I lati sono troppo piccoli per il calcolo.";

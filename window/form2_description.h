@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "drawing.h"
+#include "form_style.h"
 #include "layout_units.h"
 #include "text_metrics.h"
 
@@ -12,35 +14,12 @@
 
 namespace zirev1 {
 
-class Canvas;
-
 // Form2 as data: every control with its name, kind, place and size in twips, font, colours,
 // caption and accessible texts, in stacking order (bottom first). Each front end (the Qt window,
 // the web page, the Windows window) builds its controls by walking this table, so that a fact
 // about the form is stated here once.
 
 enum class ControlKind { Label, Field, Button, Picture };
-
-// Text colours: the platform's default, or the design's blue.
-enum class Ink { Default, Blue };
-
-struct ControlFont {
-    std::string_view designFace; // the typeface the design names; STAND_IN_TYPEFACE draws it
-    double pointSize;            // every font is bold, none italic or underlined
-    constexpr double pixelSize() const { return pointsToPixels(pointSize); }
-};
-
-inline constexpr std::string_view WINDOW_FACE = "MS Sans Serif";
-inline constexpr ControlFont WINDOW_FONT{WINDOW_FACE, 13.5};
-inline constexpr ControlFont SMALL_FONT{WINDOW_FACE, 9.75};
-inline constexpr ControlFont FIELD_FONT{WINDOW_FACE, 12};
-inline constexpr ControlFont GREEK_FONT{"Symbol", 14.25};
-
-inline constexpr Colour BLUE{0, 0, 255};
-// Where no platform gives its own: the face colour of dialog windows, behind the window and its
-// labels, and the fields' white ground (Qt's and Windows' defaults).
-inline constexpr Colour FACE_COLOUR{0xef, 0xef, 0xef};
-inline constexpr Colour FIELD_GROUND{0xff, 0xff, 0xff};
 
 // The size an autosized label takes for its caption: the caption's width and the font's height,
 // each rounded up to whole pixels at 96 dpi, in twips. "Sup.=" at 13.5 pt -> 915 x 315.
@@ -58,13 +37,21 @@ constexpr TwipsSize captionSize(std::string_view caption, const ControlFont& fon
             ceilToInt(ascentOf(pixels) + descentOf(pixels)) * TWIPS_PER_PIXEL};
 }
 
-// The pictures' drawings (window/pictures/).
-enum class Drawing { None, TriangleFigure, BriggsFormulas, ValidityConditions };
-void draw(Drawing drawing, Canvas& canvas);
+// What a control is to the form's behaviour. Front ends and tests find controls by their role;
+// the names are the controls' object names and ids, which nothing else spells.
+enum class Role {
+    Caption,     // a fixed text
+    Heading,     // the form's heading, for screen readers
+    SideField,   // a side's field; FormDescription::sideFields orders them a, b, c
+    Calculate,   // the button that calculates
+    Result,      // a result label; FormDescription::resultLabels orders them as they are written
+    Illustration // a picture
+};
 
 struct Control {
     std::string_view name;
     ControlKind kind;
+    Role role;
     TwipsRect place; // where the design puts it; an autosized label's size follows its caption
     ControlFont font = WINDOW_FONT;
     Ink ink = Ink::Default;
@@ -73,7 +60,6 @@ struct Control {
     std::string_view accessibleName = {};        // empty: the caption, or for a result its value
     std::string_view accessibleDescription = {}; // what a result label's value is
     int tabIndex = 0;                            // 1, 2, ... in Tab order; 0 takes no focus
-    bool heading = false;                        // the form's heading, for screen readers
     Drawing drawing = Drawing::None;             // a picture's drawing, in pixels at 96 dpi
     bool opaque = true; // a picture that fills its ground; a transparent one shows what lies under
 
@@ -85,7 +71,7 @@ struct Control {
         const TwipsSize size = captionSize(caption, font);
         return {place.left, place.top, size.width, size.height};
     }
-    constexpr bool isResult() const { return !accessibleDescription.empty(); }
+    constexpr bool isResult() const { return role == Role::Result; }
 };
 
 struct FormDescription {
@@ -101,79 +87,101 @@ struct FormDescription {
 // clang-format off
 inline constexpr Control FORM2_CONTROLS[] = {
     // Captions fixed at start; all autosized.
-    {"Label1", ControlKind::Label, {1200, 360, 12660, 1170}, {"Verdana", 48}, Ink::Blue,
-     "Sui triangoli qualunque", true, {}, {}, 0, true},
-    {"Label24", ControlKind::Label, {1440, 1800, 8595, 555}, {WINDOW_FACE, 24}, Ink::Blue,
-     "Soluzioni con precisioni angolari di 1''", true},
-    {"Label4", ControlKind::Label, {240, 2400, 2745, 360}, WINDOW_FONT, Ink::Default,
+    {"Label1", ControlKind::Label, Role::Heading, {1200, 360, 12660, 1170}, {"Verdana", 48},
+     Ink::Blue, "Sui triangoli qualunque", true},
+    {"Label24", ControlKind::Label, Role::Caption, {1440, 1800, 8595, 555}, {WINDOW_FACE, 24},
+     Ink::Blue, "Soluzioni con precisioni angolari di 1''", true},
+    {"Label4", ControlKind::Label, Role::Caption, {240, 2400, 2745, 360}, WINDOW_FONT, Ink::Default,
      "Elementi dati: 3 lati ", true},
-    {"Label8", ControlKind::Label, {2280, 3600, 405, 360}, WINDOW_FONT, Ink::Default, "lati", true},
-    {"Label3", ControlKind::Label, {3240, 4320, 180, 360}, WINDOW_FONT, Ink::Blue, "a", true},
-    {"Label6", ControlKind::Label, {3240, 5040, 195, 360}, WINDOW_FONT, Ink::Blue, "b", true},
-    {"Label10", ControlKind::Label, {3240, 5760, 165, 345}, {"Verdana", 14.25}, Ink::Blue, "c",
-     true},
-    {"Label5", ControlKind::Label, {9240, 4440, 840, 360}, WINDOW_FONT, Ink::Default, "Sup.=",
-     true},
-    {"Label16", ControlKind::Label, {9255, 5040, 465, 360}, WINDOW_FONT, Ink::Default, "h =", true},
-    {"Label28", ControlKind::Label, {9240, 5520, 720, 360}, WINDOW_FONT, Ink::Default, "2 p =",
-     true},
-    {"Label21", ControlKind::Label, {9360, 6720, 3705, 240}, SMALL_FONT, Ink::Default,
-     "    Gradi             Primi            Secondi", true},
+    {"Label8", ControlKind::Label, Role::Caption, {2280, 3600, 405, 360}, WINDOW_FONT, Ink::Default,
+     "lati", true},
+    {"Label3", ControlKind::Label, Role::Caption, {3240, 4320, 180, 360}, WINDOW_FONT, Ink::Blue,
+     "a", true},
+    {"Label6", ControlKind::Label, Role::Caption, {3240, 5040, 195, 360}, WINDOW_FONT, Ink::Blue,
+     "b", true},
+    {"Label10", ControlKind::Label, Role::Caption, {3240, 5760, 165, 345}, {"Verdana", 14.25},
+     Ink::Blue, "c", true},
+    {"Label5", ControlKind::Label, Role::Caption, {9240, 4440, 840, 360}, WINDOW_FONT, Ink::Default,
+     "Sup.=", true},
+    {"Label16", ControlKind::Label, Role::Caption, {9255, 5040, 465, 360}, WINDOW_FONT,
+     Ink::Default, "h =", true},
+    {"Label28", ControlKind::Label, Role::Caption, {9240, 5520, 720, 360}, WINDOW_FONT,
+     Ink::Default, "2 p =", true},
+    {"Label21", ControlKind::Label, Role::Caption, {9360, 6720, 3705, 240}, SMALL_FONT,
+     Ink::Default, "    Gradi             Primi            Secondi", true},
     // Stored as a, b, g in the Symbol typeface, which shows them as Greek; drawn as Greek here.
-    {"Label17", ControlKind::Label, {9000, 7200, 465, 345}, GREEK_FONT, Ink::Default, "α =", true},
-    {"Label25", ControlKind::Label, {9000, 7800, 435, 345}, GREEK_FONT, Ink::Default, "β =", true},
-    {"Label9", ControlKind::Label, {9000, 8400, 390, 345}, GREEK_FONT, Ink::Default, "γ =", true},
-    {"Label29", ControlKind::Label, {12960, 10200, 1020, 240}, SMALL_FONT, Ink::Default,
-     "KWZ 2017", true},
+    {"Label17", ControlKind::Label, Role::Caption, {9000, 7200, 465, 345}, GREEK_FONT, Ink::Default,
+     "α =", true},
+    {"Label25", ControlKind::Label, Role::Caption, {9000, 7800, 435, 345}, GREEK_FONT, Ink::Default,
+     "β =", true},
+    {"Label9", ControlKind::Label, Role::Caption, {9000, 8400, 390, 345}, GREEK_FONT, Ink::Default,
+     "γ =", true},
+    {"Label29", ControlKind::Label, Role::Caption, {12960, 10200, 1020, 240}, SMALL_FONT,
+     Ink::Default, "KWZ 2017", true},
 
     // The side fields; Text1, Text2, Text4 hold a, b, c.
-    {"Text1", ControlKind::Field, {1920, 4200, 1215, 495}, FIELD_FONT, Ink::Default, {}, false,
-     "Lato a", {}, 2},
-    {"Text2", ControlKind::Field, {1920, 4920, 1215, 495}, FIELD_FONT, Ink::Default, {}, false,
-     "Lato b", {}, 3},
-    {"Text4", ControlKind::Field, {1920, 5640, 1215, 495}, FIELD_FONT, Ink::Default, {}, false,
-     "Lato c", {}, 4},
+    {"Text1", ControlKind::Field, Role::SideField, {1920, 4200, 1215, 495}, FIELD_FONT,
+     Ink::Default, {}, false, "Lato a", {}, 2},
+    {"Text2", ControlKind::Field, Role::SideField, {1920, 4920, 1215, 495}, FIELD_FONT,
+     Ink::Default, {}, false, "Lato b", {}, 3},
+    {"Text4", ControlKind::Field, Role::SideField, {1920, 5640, 1215, 495}, FIELD_FONT,
+     Ink::Default, {}, false, "Lato c", {}, 4},
     // Not the default button: Enter never presses it.
-    {"Command1", ControlKind::Button, {10080, 3360, 2055, 495}, WINDOW_FONT, Ink::Default,
-     "Calcolo", false, {}, {}, 1},
+    {"Command1", ControlKind::Button, Role::Calculate, {10080, 3360, 2055, 495}, WINDOW_FONT,
+     Ink::Default, "Calcolo", false, {}, {}, 1},
 
     // The result labels, empty at start.
-    {"Label18", ControlKind::Label, {9720, 7200, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label18", ControlKind::Label, Role::Result, {9720, 7200, 105, 360}, WINDOW_FONT, Ink::Default,
+     {}, true,
      {}, "α, gradi"},
-    {"Label19", ControlKind::Label, {11100, 7200, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label19", ControlKind::Label, Role::Result, {11100, 7200, 105, 360}, WINDOW_FONT,
+     Ink::Default, {}, true,
      {}, "α, primi"},
-    {"Label20", ControlKind::Label, {12480, 7200, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+    {"Label20", ControlKind::Label, Role::Result, {12480, 7200, 1110, 360}, WINDOW_FONT,
+     Ink::Default, {},
      false, {}, "α, secondi"},
-    {"Label22", ControlKind::Label, {9720, 7800, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label22", ControlKind::Label, Role::Result, {9720, 7800, 105, 360}, WINDOW_FONT, Ink::Default,
+     {}, true,
      {}, "β, gradi"},
-    {"Label23", ControlKind::Label, {11100, 7800, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label23", ControlKind::Label, Role::Result, {11100, 7800, 105, 360}, WINDOW_FONT,
+     Ink::Default, {}, true,
      {}, "β, primi"},
-    {"Label26", ControlKind::Label, {12480, 7800, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+    {"Label26", ControlKind::Label, Role::Result, {12480, 7800, 1110, 360}, WINDOW_FONT,
+     Ink::Default, {},
      false, {}, "β, secondi"},
-    {"Label12", ControlKind::Label, {9720, 8400, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+    {"Label12", ControlKind::Label, Role::Result, {9720, 8400, 1110, 360}, WINDOW_FONT,
+     Ink::Default, {},
      false, {}, "γ, gradi"},
-    {"Label13", ControlKind::Label, {11100, 8400, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+    {"Label13", ControlKind::Label, Role::Result, {11100, 8400, 1110, 360}, WINDOW_FONT,
+     Ink::Default, {},
      false, {}, "γ, primi"},
-    {"Label14", ControlKind::Label, {12480, 8400, 1110, 360}, WINDOW_FONT, Ink::Default, {},
+    {"Label14", ControlKind::Label, Role::Result, {12480, 8400, 1110, 360}, WINDOW_FONT,
+     Ink::Default, {},
      false, {}, "γ, secondi"},
-    {"Label7", ControlKind::Label, {9840, 5040, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label7", ControlKind::Label, Role::Result, {9840, 5040, 105, 360}, WINDOW_FONT, Ink::Default,
+     {}, true,
      {}, "Altezza h su a"},
-    {"Label11", ControlKind::Label, {10200, 4440, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label11", ControlKind::Label, Role::Result, {10200, 4440, 105, 360}, WINDOW_FONT,
+     Ink::Default, {}, true,
      {}, "Superficie"},
-    {"Label15", ControlKind::Label, {10680, 5520, 105, 360}, WINDOW_FONT, Ink::Default, {}, true,
+    {"Label15", ControlKind::Label, Role::Result, {10680, 5520, 105, 360}, WINDOW_FONT,
+     Ink::Default, {}, true,
      {}, "Perimetro"},
 
     // The pictures lie on top, in this order: the formulas above the triangle figure (their
     // heading stays whole) and the validity conditions above the angle results, which show
     // through them.
-    {"Image1", ControlKind::Picture, {4560, 3000, 4335, 4365}, WINDOW_FONT, Ink::Default, {},
+    {"Image1", ControlKind::Picture, Role::Illustration, {4560, 3000, 4335, 4365}, WINDOW_FONT,
+     Ink::Default, {},
      false, "Figura: il triangolo con i lati a, b, c, gli angoli α, β, γ e l'altezza h su a", {},
-     0, false, Drawing::TriangleFigure},
-    {"Image2", ControlKind::Picture, {360, 6840, 5550, 4020}, WINDOW_FONT, Ink::Default, {},
+     0, Drawing::TriangleFigure},
+    {"Image2", ControlKind::Picture, Role::Illustration, {360, 6840, 5550, 4020}, WINDOW_FONT,
+     Ink::Default, {},
      false, "Formule di Briggs: le tangenti dei mezzi angoli dai lati e dal semiperimetro p", {},
-     0, false, Drawing::BriggsFormulas},
-    {"Image3", ControlKind::Picture, {6360, 7560, 9645, 1635}, WINDOW_FONT, Ink::Default, {},
-     false, "Condizioni di validità: p - a, p - b e p - c maggiori di zero", {}, 0, false,
+     0, Drawing::BriggsFormulas},
+    {"Image3", ControlKind::Picture, Role::Illustration, {6360, 7560, 9645, 1635}, WINDOW_FONT,
+     Ink::Default, {},
+     false, "Condizioni di validità: p - a, p - b e p - c maggiori di zero", {}, 0,
      Drawing::ValidityConditions, false},
 };
 // clang-format on
@@ -205,6 +213,20 @@ constexpr std::size_t controlIndex(const FormDescription& form, std::string_view
 constexpr const Control* findControl(const FormDescription& form, std::string_view name) {
     const std::size_t index = controlIndex(form, name);
     return index < form.controls.size() ? &form.controls[index] : nullptr;
+}
+
+// The controls of the form's behaviour, by role.
+constexpr const Control& calculateButton(const FormDescription& form) {
+    return *std::find_if(form.controls.begin(), form.controls.end(),
+                         [](const Control& c) { return c.role == Role::Calculate; });
+}
+// side: 0, 1, 2 for a, b, c.
+constexpr const Control& sideField(const FormDescription& form, std::size_t side) {
+    return form.controls[controlIndex(form, form.sideFields[side])];
+}
+// index: the result's place in the order the twelve texts are written.
+constexpr const Control& resultLabel(const FormDescription& form, std::size_t index) {
+    return form.controls[controlIndex(form, form.resultLabels[index])];
 }
 
 // The focusable controls in Tab order.
@@ -303,6 +325,24 @@ constexpr bool sideFieldsComplete(const FormDescription& form) {
            });
 }
 
+// One control calculates, a button; nothing else that takes the focus is a button.
+constexpr bool oneCalculateButton(const FormDescription& form) {
+    return std::count_if(form.controls.begin(), form.controls.end(),
+                         [](const Control& c) { return c.role == Role::Calculate; }) == 1 &&
+           std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
+               return (c.role == Role::Calculate) == (c.kind == ControlKind::Button) &&
+                      (c.role == Role::SideField) == (c.kind == ControlKind::Field) &&
+                      (c.role == Role::Illustration) == (c.kind == ControlKind::Picture);
+           });
+}
+
+// Results are described for screen readers, and nothing else is.
+constexpr bool resultsDescribed(const FormDescription& form) {
+    return std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
+        return c.isResult() == !c.accessibleDescription.empty();
+    });
+}
+
 // Pictures have a drawing and a name for screen readers; nothing else draws.
 constexpr bool picturesDrawn(const FormDescription& form) {
     return std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
@@ -329,5 +369,7 @@ static_assert(form_checks::sideFieldsComplete(FORM2));
 static_assert(form_checks::picturesDrawn(FORM2));
 static_assert(tabOrder(FORM2).count == 4);
 static_assert(form_checks::focusableControlsNamed(FORM2));
+static_assert(form_checks::oneCalculateButton(FORM2));
+static_assert(form_checks::resultsDescribed(FORM2));
 
 } // namespace zirev1

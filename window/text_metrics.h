@@ -21,33 +21,9 @@ struct GlyphAdvance {
 } // namespace zirev1
 
 #include "stand_in_font_metrics.inc" // generated: STAND_IN_FONT and STAND_IN_ADVANCES
+#include "unicode_text.h"
 
 namespace zirev1 {
-
-// The next code point of a UTF-8 text, advancing `at`; a malformed byte counts as U+FFFD.
-constexpr char32_t nextCodePoint(std::string_view text, std::size_t& at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    const int length = lead < 0x80         ? 1
-                       : (lead >> 5) == 6  ? 2
-                       : (lead >> 4) == 14 ? 3
-                       : (lead >> 3) == 30 ? 4
-                                           : 0;
-    if (length == 0 || at + static_cast<std::size_t>(length) > text.size()) {
-        ++at;
-        return U'\uFFFD';
-    }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        if ((byte(at + static_cast<std::size_t>(i)) & 0xC0) != 0x80) {
-            ++at;
-            return U'\uFFFD';
-        }
-        code = (code << 6) | (byte(at + static_cast<std::size_t>(i)) & 0x3F);
-    }
-    at += static_cast<std::size_t>(length);
-    return code;
-}
 
 // A character's advance in font units; one the typeface lacks takes its replacement glyph's.
 constexpr int advanceOf(char32_t codePoint) {

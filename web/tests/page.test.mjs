@@ -230,7 +230,7 @@ test.describe('the window in the browser', () => {
         field: ['textbox', control.accessibleName],
         button: ['button', control.accessibleName || control.caption],
         picture: ['img', control.accessibleName],
-        label: control.heading ? ['heading', control.caption] : null,
+        label: control.role === 'heading' ? ['heading', control.caption] : null,
       }[control.kind];
       if (byRole) {
         await expect(page.getByRole(byRole[0], { name: byRole[1], exact: true }), control.name)
@@ -338,7 +338,7 @@ test('a browser without a base64 decoder of its own gets the same page', async (
   await enterSides(page, '3', '4', '5');
   await calcolo(page).click();
   expect(await results(page)).toEqual(RESULTS_345);
-  const heading = FORM.controls.find((c) => c.heading);
+  const heading = FORM.controls.find((c) => c.role === 'heading');
   const box = await page.locator(`#${heading.name}`).boundingBox();
   expect(box.width).toBeGreaterThan(heading.width - 1);
   expect(box.width).toBeLessThanOrEqual(heading.width);

@@ -94,7 +94,7 @@ test.describe('the site', () => {
   test('the manifest has the form\'s colours and icons of the sizes it states', () => {
     const manifest = JSON.parse(readFileSync(join(SITE, 'manifest.webmanifest'), 'utf8'));
     expect(manifest).toMatchObject({ start_url: './', scope: './', display: 'standalone',
-      theme_color: FORM.controls.find((c) => c.heading).colour,
+      theme_color: FORM.controls.find((c) => c.role === 'heading').colour,
       background_color: FORM.background });
     expect(manifest.name).toBeTruthy();
     expect(manifest.short_name).toBeTruthy();

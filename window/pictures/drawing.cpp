@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "drawing.h"
+
 #include "briggs_formulas.h"
-#include "form2_description.h"
 #include "triangle_figure.h"
 #include "validity_conditions.h"
 

@@ -2,6 +2,7 @@
 #include "svg_canvas.h"
 
 #include "text_metrics.h"
+#include "unicode_text.h"
 
 #include <algorithm>
 #include <array>
@@ -11,24 +12,6 @@
 
 namespace zirev1 {
 namespace {
-
-void appendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // The characters of XML 1.0; the decoder never yields a surrogate or more than U+10FFFF.
 bool xmlAllows(char32_t code) {

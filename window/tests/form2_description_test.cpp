@@ -105,7 +105,7 @@ TEST(Form2Description, ResultsStartEmptyAndTextsAreNamed) {
     }
     std::size_t headings = 0;
     for (const Control& c : FORM2.controls) {
-        headings += c.heading ? 1 : 0;
+        headings += c.role == Role::Heading ? 1 : 0;
     }
     EXPECT_EQ(headings, 1u);
 }

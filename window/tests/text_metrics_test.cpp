@@ -9,29 +9,6 @@
 namespace zirev1 {
 namespace {
 
-std::u32string decoded(std::string_view utf8) {
-    std::u32string out;
-    for (std::size_t at = 0; at < utf8.size();) {
-        out += nextCodePoint(utf8, at);
-    }
-    return out;
-}
-
-TEST(TextMetrics, DecodesUtf8AndReplacesWhatIsMalformed) {
-    EXPECT_EQ(decoded("a ="), U"a =");
-    EXPECT_EQ(decoded("α, gradi"), U"α, gradi");
-    EXPECT_EQ(decoded("\xF0\x9F\x99\x82"), U"\U0001F642");
-    // A lead byte with too few continuation bytes, a stray continuation byte, a cut-off end.
-    EXPECT_EQ(decoded("\xCE"
-                      "a"),
-              U"\uFFFDa");
-    EXPECT_EQ(decoded("\x80"
-                      "b"),
-              U"\uFFFDb");
-    EXPECT_EQ(decoded("c\xE2\x82"), U"c\uFFFD\uFFFD");
-    EXPECT_EQ(decoded("\xFF"), U"\uFFFD");
-}
-
 // Every character the form shows has a glyph of its own in the stand-in typeface: none is drawn
 // as the replacement box.
 TEST(TextMetrics, TheTypefaceHoldsEveryCaptionCharacter) {

@@ -3,16 +3,21 @@
 // stacking order with its place in pixels and in twips, and each picture drawn into an SVG file
 // that the page takes in as it is.
 //
-//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, Image1.svg, Image2.svg, Image3.svg
+//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, Image1.svg, Image2.svg, Image3.svg,
+//                                      and behaviour.json, the form's behaviour for the page's
+//                                      driver
 
 #include "arithmetic_fault.h"
+#include "behaviour_json.h"
 #include "drawn_extent.h"
 #include "fault_box.h"
 #include "form2_description.h"
+#include "json_writer.h"
 #include "narrow_layout.h"
 #include "side_key_filter.h"
 #include "svg_canvas.h"
 #include "text_metrics.h"
+#include "unicode_text.h"
 #include "zirev1_calculate.h"
 
 #include <algorithm>
@@ -28,73 +33,9 @@
 namespace {
 
 using namespace zirev1;
-
-constexpr Colour DEFAULT_TEXT{0, 0, 0};
-
-// A JSON string; what is not plain printable ASCII passes as UTF-8, except the control
-// characters, which JSON must escape.
-std::string quoted(std::string_view utf8) {
-    std::string out = "\"";
-    for (const char ch : utf8) {
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(ch) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(ch));
-                out += escape;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    return out + '"';
-}
-
-// A JSON number, the shortest text that reads back as the same double.
-std::string number(double value) {
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc{} ? std::string(buffer, end) : "0";
-}
-
-// The members of one JSON object, written in the order they are added.
-class Object {
-public:
-    Object& add(std::string_view key, const std::string& json) {
-        m_text += (m_text.empty() ? "" : ", ") + quoted(key) + ": " + json;
-        return *this;
-    }
-    Object& text(std::string_view key, std::string_view value) { return add(key, quoted(value)); }
-    Object& number(std::string_view key, double value) { return add(key, ::number(value)); }
-    Object& flag(std::string_view key, bool value) { return add(key, value ? "true" : "false"); }
-    std::string json() const { return '{' + m_text + '}'; }
-
-private:
-    std::string m_text;
-};
-
-std::string array(const std::vector<std::string>& items, std::string_view separator = ", ") {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        out += (i == 0 ? "" : std::string(separator)) + items[i];
-    }
-    return out + ']';
-}
+using json::array;
+using json::Object;
+using json::quoted;
 
 std::string fontJson(const ControlFont& font) {
     return Object()
@@ -118,6 +59,24 @@ std::string_view kindName(ControlKind kind) {
     return "label";
 }
 
+std::string_view roleName(Role role) {
+    switch (role) {
+    case Role::Caption:
+        return "caption";
+    case Role::Heading:
+        return "heading";
+    case Role::SideField:
+        return "sideField";
+    case Role::Calculate:
+        return "calculate";
+    case Role::Result:
+        return "result";
+    case Role::Illustration:
+        return "illustration";
+    }
+    return "caption";
+}
+
 struct Fault {
     FaultKind kind;
     int outcome; // what zirev1_calculate returns for it
@@ -126,23 +85,6 @@ struct Fault {
 constexpr Fault FAULTS[] = {{FaultKind::Overflow, ZIREV1_OVERFLOW, "Overflow"},
                             {FaultKind::DivisionByZero, ZIREV1_DIVISION_BY_ZERO, "DivisionByZero"}};
 static_assert(std::size(FAULTS) == std::size(ALL_FAULTS));
-
-std::string utf8Of(std::u16string_view keys) {
-    std::string out;
-    for (const char16_t key : keys) {
-        if (key < 0x80) {
-            out += static_cast<char>(key);
-        } else if (key < 0x800) {
-            out += static_cast<char>(0xC0 | (key >> 6));
-            out += static_cast<char>(0x80 | (key & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (key >> 12));
-            out += static_cast<char>(0x80 | ((key >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (key & 0x3F));
-        }
-    }
-    return out;
-}
 
 bool write(const std::filesystem::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
@@ -218,6 +160,7 @@ int main(int argc, char** argv) {
         Object json;
         json.text("name", control.name)
             .text("kind", kindName(control.kind))
+            .text("role", roleName(control.role))
             .number("left", pixels.left)
             .number("top", pixels.top)
             .number("width", pixels.width)
@@ -229,7 +172,7 @@ int main(int argc, char** argv) {
                               .number("height", twips.height)
                               .json())
             .add("font", fontJson(control.font))
-            .text("colour", hexColour(control.ink == Ink::Blue ? BLUE : DEFAULT_TEXT));
+            .text("colour", hexColour(inkColour(control.ink)));
         if (control.kind != ControlKind::Picture) {
             json.text("background",
                       hexColour(control.kind == ControlKind::Field ? FIELD_GROUND : FACE_COLOUR));
@@ -238,8 +181,7 @@ int main(int argc, char** argv) {
             .flag("autoSize", control.autoSize)
             .text("accessibleName", control.accessibleName)
             .text("accessibleDescription", control.accessibleDescription)
-            .number("tabIndex", control.tabIndex)
-            .flag("heading", control.heading);
+            .number("tabIndex", control.tabIndex);
         if (control.kind == ControlKind::Picture) {
             SvgCanvas canvas(pixels.width, pixels.height, SvgCanvas::Embedding::Inline);
             draw(control.drawing, canvas);
@@ -263,6 +205,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> resultLabels;
     for (const std::string_view name : form.resultLabels) {
         resultLabels.push_back(quoted(name));
+    }
+    std::vector<std::string> sideFields;
+    for (const std::string_view name : form.sideFields) {
+        sideFields.push_back(quoted(name));
     }
     std::vector<std::string> faults;
     for (const Fault& fault : FAULTS) {
@@ -288,17 +234,21 @@ int main(int argc, char** argv) {
             .add("font", fontJson(form.defaultFont))
             .add("controls", array(controls, ",\n  "))
             .add("resultLabels", array(resultLabels))
+            .add("sideFields", array(sideFields))
             .add("narrowLayout", narrowGroupsJson(form, FORM2_NARROW_GROUPS))
-            .text("sideKeys", utf8Of(ALLOWED_SIDE_KEYS))
+            .text("sideKeys", toUtf8(ALLOWED_SIDE_KEYS))
             .add("decimalCommaKey",
                  Object()
-                     .text("typed", utf8Of(std::u16string_view(&DECIMAL_COMMA_KEY, 1)))
-                     .text("entered", utf8Of(std::u16string_view(&SIDE_DECIMAL_POINT, 1)))
+                     .text("typed", toUtf8(std::u16string_view(&DECIMAL_COMMA_KEY, 1)))
+                     .text("entered", toUtf8(std::u16string_view(&SIDE_DECIMAL_POINT, 1)))
                      .json())
             .add("faultBox",
                  Object().text("title", FAULT_BOX_TITLE).text("button", FAULT_BOX_BUTTON).json())
             .add("faults", array(faults, ",\n  "))
             .text("pictureCharacters", pictureCharacters)
             .json();
-    return write(output / "form.json", json + '\n') ? 0 : 73;
+    return write(output / "form.json", json + '\n') &&
+                   write(output / "behaviour.json", behaviourJson() + '\n')
+               ? 0
+               : 73;
 }
