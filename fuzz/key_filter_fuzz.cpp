@@ -4,6 +4,7 @@
 // holds only the characters of a number.
 
 #include "form2.h"
+#include "form2_description.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -34,13 +35,14 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = new QApplication(*argc, *argv);
     form = new zirev1::Form2;
-    form->setFaultReporter([](QWidget*, zirev1::FaultKind) {});
     form->show();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    auto* field = form->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* field = form->findChild<QLineEdit*>(
+        QString::fromUtf8(zirev1::sideField(zirev1::FORM2, 0).name.data(),
+                          static_cast<qsizetype>(zirev1::sideField(zirev1::FORM2, 0).name.size())));
     field->setText(QString());
     field->setFocus();
     std::size_t i = 0;

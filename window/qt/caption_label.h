@@ -17,7 +17,6 @@ public:
     CaptionLabel(const Control& label, QWidget* parent);
 
     void setCaption(const QString& caption);
-    bool autoSize() const { return m_autoSize; }
 
 private:
     bool m_autoSize;

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QResource>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -42,28 +43,6 @@ QIcon applicationIcon() {
         }
     }
     return icon;
-}
-
-} // namespace
-
-namespace {
-
-// A modal box that names the fault and says, in a line, what it means for the sides typed.
-void showFaultBox(QWidget* parent, FaultKind fault) {
-    const std::string_view name = faultName(fault);
-    QMessageBox box(QMessageBox::Critical, toQString(FAULT_BOX_TITLE), toQString(name),
-                    QMessageBox::Ok, parent);
-    QFont dialogFont = windowFont(SMALL_FONT.pointSize);
-    dialogFont.setWeight(QFont::Normal); // an ordinary dialog, not the window's heavy captions
-    box.setFont(dialogFont);
-    box.setInformativeText(toQString(faultExplanation(fault)));
-    // QMessageBox sizes itself by its short main text and would wrap the explanation into a
-    // narrow column; a spacer in its grid gives it room for a line or two.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(340, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    box.exec();
 }
 
 // The character code a key event types, or nothing for keys that type no character (arrows,
@@ -96,7 +75,7 @@ DecimalSeparator userDecimalSeparator() {
 
 } // namespace
 
-Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
+Form2::Form2(QWidget* parent) : QWidget(parent) {
     setObjectName(toQString(FORM2.name));
     setWindowTitle(toQString(FORM2.title));
     setWindowIcon(applicationIcon());
@@ -120,17 +99,14 @@ Form2::Form2(QWidget* parent) : QWidget(parent), m_reportFault(showFaultBox) {
         }
         previous = next;
     }
-    Text1 = static_cast<QLineEdit*>(child(FORM2.sideFields[0]));
-    Text2 = static_cast<QLineEdit*>(child(FORM2.sideFields[1]));
-    Text4 = static_cast<QLineEdit*>(child(FORM2.sideFields[2]));
-    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
-        m_resultLabels[i] = static_cast<CaptionLabel*>(child(FORM2.resultLabels[i]));
+    for (std::size_t side = 0; side < m_sideFields.size(); ++side) {
+        m_sideFields[side] = static_cast<QLineEdit*>(child(sideField(FORM2, side).name));
     }
-    Command1->setFocus();
-}
-
-void Form2::setFaultReporter(FaultReporter reporter) {
-    m_reportFault = std::move(reporter);
+    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
+        m_resultLabels[i] = static_cast<CaptionLabel*>(child(resultLabel(FORM2, i).name));
+    }
+    m_calculate = static_cast<QPushButton*>(child(calculateButton(FORM2).name));
+    m_calculate->setFocus();
 }
 
 void Form2::createControl(const Control& control) {
@@ -141,14 +117,17 @@ void Form2::createControl(const Control& control) {
     case ControlKind::Field:
         createSideField(control);
         break;
-    case ControlKind::Button:
-        Command1 = new QPushButton(toQString(control.caption), this);
-        Command1->setObjectName(toQString(control.name));
-        Command1->setGeometry(toQRect(control.startPlace()));
-        Command1->setFont(windowFont(control.font.pointSize));
-        Command1->setAutoDefault(false); // Enter never presses it; Space on it does
-        connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(toQString(control.caption), this);
+        button->setObjectName(toQString(control.name));
+        button->setGeometry(toQRect(control.startPlace()));
+        button->setFont(windowFont(control.font.pointSize));
+        button->setAutoDefault(false); // Enter never presses it; Space on it does
+        if (control.role == Role::Calculate) {
+            connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
+        }
         break;
+    }
     case ControlKind::Picture:
         new PictureWidget(control, this);
         break;
@@ -166,23 +145,42 @@ QLineEdit* Form2::createSideField(const Control& control) {
     return field;
 }
 
+// A box that names the fault and says, in a line, what it means for the sides typed. It is modal
+// to the window, which is the program's only one, and opened without a nested event loop.
+void Form2::reportFault(FaultKind fault) {
+    auto* box = new QMessageBox(QMessageBox::Critical, toQString(FAULT_BOX_TITLE),
+                                toQString(faultName(fault)), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QFont dialogFont = windowFont(SMALL_FONT.pointSize);
+    dialogFont.setWeight(QFont::Normal); // an ordinary dialog, not the window's heavy captions
+    box->setFont(dialogFont);
+    box->setInformativeText(toQString(faultExplanation(fault)));
+    // QMessageBox sizes itself by its short main text and would wrap the explanation into a
+    // narrow column; a spacer in its grid gives it room for a line or two.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(new QSpacerItem(340, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    m_faultBox = box;
+    box->open();
+}
+
 void Form2::Command1_Click() {
+    // A click can still reach the button behind the box (a script's, or an accessibility
+    // action's); one fault is reported at a time.
+    if (m_faultBox != nullptr && m_faultBox->isVisible()) {
+        return;
+    }
+    const auto side = [this](std::size_t i) { return m_sideFields[i]->text().toStdString(); };
     const auto results =
-        calculateFromTexts(Text1->text().toStdString(), Text2->text().toStdString(),
-                           Text4->text().toStdString(), QLocale().decimalPoint().toStdString());
+        calculateFromTexts(side(0), side(1), side(2), QLocale().decimalPoint().toStdString());
     if (results.faulted()) {
-        m_reportFault(this, results.fault());
+        reportFault(results.fault());
         return;
     }
     if (!*results) {
         return;
     }
-    const auto child = [this](std::string_view name) {
-        return findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
-    };
-    Text1 = static_cast<QLineEdit*>(child(FORM2.sideFields[0]));
-    Text2 = static_cast<QLineEdit*>(child(FORM2.sideFields[1]));
-    Text4 = static_cast<QLineEdit*>(child(FORM2.sideFields[2]));
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
         m_resultLabels[i]->setCaption(QString::fromStdString((*results)->texts[i]));
     }
@@ -201,16 +199,10 @@ void Form2::text4_KeyPress(std::int16_t& keyAscii) {
 }
 
 Form2::KeyPressHandler Form2::keyPressHandlerFor(const QObject* field) const {
-    if (field == Text1) {
-        return &Form2::text1_KeyPress;
-    }
-    if (field == Text2) {
-        return &Form2::text2_KeyPress;
-    }
-    if (field == Text4) {
-        return &Form2::text4_KeyPress;
-    }
-    return nullptr;
+    constexpr KeyPressHandler HANDLERS[] = {&Form2::text1_KeyPress, &Form2::text2_KeyPress,
+                                            &Form2::text4_KeyPress};
+    const auto found = std::find(m_sideFields.begin(), m_sideFields.end(), field);
+    return found == m_sideFields.end() ? nullptr : HANDLERS[found - m_sideFields.begin()];
 }
 
 // The characters of a typed or committed text that the field's handler lets through, as it

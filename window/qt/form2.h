@@ -3,13 +3,14 @@
 
 #include "arithmetic_fault.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QLineEdit;
+class QMessageBox;
 class QPushButton;
 
 namespace zirev1 {
@@ -24,16 +25,11 @@ class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    // How an arithmetic fault reaches the user; by default a modal error box. Tests replace it so
-    // that no dialog blocks them.
-    using FaultReporter = std::function<void(QWidget* parent, FaultKind fault)>;
-
     explicit Form2(QWidget* parent = nullptr);
 
-    void setFaultReporter(FaultReporter reporter);
-
     // Reads the three fields, solves the triangle and writes the twelve result labels; invalid
-    // sides change nothing, and a fault is reported with every label left as it was.
+    // sides change nothing, and a fault is reported in a modal box with every label left as it
+    // was. While that box is open, nothing is calculated.
     void Command1_Click();
 
     // Called for every character typed into a side field before the field inserts it; setting
@@ -51,15 +47,14 @@ private:
 
     void createControl(const Control& control);
     QLineEdit* createSideField(const Control& field);
+    void reportFault(FaultKind fault);
     KeyPressHandler keyPressHandlerFor(const QObject* field) const;
     QString acceptedCharacters(const QString& typed, KeyPressHandler handler);
 
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    class QPushButton* Command1 = nullptr;
+    std::array<QLineEdit*, 3> m_sideFields{};       // a, b, c
     std::array<CaptionLabel*, 12> m_resultLabels{}; // in the order the results are written
-    FaultReporter m_reportFault;
+    QPushButton* m_calculate = nullptr;
+    QPointer<QMessageBox> m_faultBox; // the last fault box, until it is closed and deleted
 };
 
 } // namespace zirev1

@@ -51,7 +51,7 @@ private Q_SLOTS:
             QCOMPARE(label->text(), toQString(control.caption));
             QCOMPARE(label->font().pointSizeF(), control.font.pointSize);
             QCOMPARE(label->palette().color(QPalette::WindowText),
-                     control.ink == Ink::Blue ? toQColor(BLUE)
+                     control.ink == Ink::Blue ? toQColor(inkColour(control.ink))
                                               : shown.form->palette().color(QPalette::WindowText));
             QVERIFY(label->autoFillBackground());
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -99,9 +99,9 @@ private Q_SLOTS:
     void resultLabelsAfterACalculation() {
         ShownForm shown;
         shown.calculate("123456.5", "123456.25", "123456.75");
-        for (const std::string_view name : FORM2.resultLabels) {
-            const Control& control = *findControl(FORM2, name);
-            auto* label = shown.child<QLabel>(std::string(name).c_str());
+        for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
+            const Control& control = resultLabel(FORM2, i);
+            QLabel* label = shown.result(i);
             QVERIFY(!label->text().isEmpty());
             const TwipsSize size = captionSize(label->text().toStdString(), control.font);
             const TwipsRect expected =
