@@ -17,8 +17,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-# GCC 12's -Wrestrict misreads std::string's inlined copies at -O3 (GCC bug 105329).
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
 
 # Programs built here run under wine64, in a prefix of their own (wine_run.sh).
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine_run.sh)

@@ -141,7 +141,7 @@ zirev1_setup() {
 }
 
 # Configures and builds a preset of CMakePresets.json (cmake reads the presets of the current
-# folder); Ninja chooses how many jobs to run.
+# folder); Ninja chooses how many jobs to run. Configuring says only what is amiss.
 zirev1_build() {
-    (cd "$ZIREV1_ROOT" && cmake --preset "$1" >/dev/null && cmake --build --preset "$1")
+    (cd "$ZIREV1_ROOT" && cmake --preset "$1" --log-level=WARNING && cmake --build --preset "$1")
 }

@@ -111,8 +111,13 @@ void SvgCanvas::fillRect(Point topLeft, Point bottomRight, Colour colour) {
 
 void SvgCanvas::points(std::span<const Point> points) {
     m_body += " points=\"";
+    // Appended piece by piece: a literal put before a temporary string is an insert at its
+    // front, whose inlined copy GCC 12 misjudges as overlapping at -O3 (-Wrestrict).
     for (std::size_t i = 0; i < points.size(); ++i) {
-        m_body += (i == 0 ? "" : " ") + pointText(points[i]);
+        if (i > 0) {
+            m_body += ' ';
+        }
+        m_body += pointText(points[i]);
     }
     m_body += '"';
 }
@@ -143,7 +148,8 @@ void SvgCanvas::arc(Point centre, double radius, double startDegrees, double spa
     const std::string flags =
         std::string(std::abs(piece) > 180 ? " 1" : " 0") + (piece > 0 ? " 0 " : " 1 ");
     const std::string r = compactNumber(radius);
-    std::string path = "M" + pointText(onCircle(centre, radius, startDegrees));
+    std::string path = "M";
+    path += pointText(onCircle(centre, radius, startDegrees));
     for (int i = 1; i <= pieces; ++i) {
         path += " A" + r + ',' + r + " 0" + flags +
                 pointText(onCircle(centre, radius, startDegrees + piece * i));

@@ -23,15 +23,13 @@ class Form:
             description = json.load(file)
         controls = description["controls"]
         self.title = description["title"]
-        self.field_names = [c["accessibleName"] for c in
-                            sorted((c for c in controls if c["kind"] == "field"),
-                                   key=lambda c: c["tabIndex"])]
-        buttons = [c for c in controls if c["kind"] == "button"]
-        if len(buttons) != 1:
-            sys.exit(f"{path}: {len(buttons)} buttons, the checks press exactly one")
-        # A control without an accessible name of its own is known by its caption.
-        self.button_name = buttons[0]["accessibleName"] or buttons[0]["caption"]
         by_name = {c["name"]: c for c in controls}
+        self.field_names = [by_name[name]["accessibleName"] for name in description["sideFields"]]
+        calculate = [c for c in controls if c["role"] == "calculate"]
+        if len(calculate) != 1:
+            sys.exit(f"{path}: {len(calculate)} buttons calculate, the checks press exactly one")
+        # A control without an accessible name of its own is known by its caption.
+        self.button_name = calculate[0]["accessibleName"] or calculate[0]["caption"]
         self.result_descriptions = [by_name[name]["accessibleDescription"]
                                     for name in description["resultLabels"]]
         if len(self.result_descriptions) != len(EXPECTED_345):
