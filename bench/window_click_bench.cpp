@@ -4,6 +4,8 @@
 //   build/bench/zirev1_window_click_bench
 
 #include "form2.h"
+#include "form2_description.h"
+#include "qt_conversions.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,10 +23,14 @@ void clickToRepaintedLabels(benchmark::State& state) {
         state.SkipWithError("the window was not exposed");
         return;
     }
-    auto* a = form.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    auto* b = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
-    auto* c = form.findChild<QLineEdit*>(QStringLiteral("Text4"));
-    auto* button = form.findChild<QPushButton*>(QStringLiteral("Command1"));
+    using zirev1::FORM2;
+    const auto named = [](const zirev1::Control& control) {
+        return zirev1::toQString(control.name);
+    };
+    auto* a = form.findChild<QLineEdit*>(named(zirev1::sideField(FORM2, 0)));
+    auto* b = form.findChild<QLineEdit*>(named(zirev1::sideField(FORM2, 1)));
+    auto* c = form.findChild<QLineEdit*>(named(zirev1::sideField(FORM2, 2)));
+    auto* button = form.findChild<QPushButton*>(named(zirev1::calculateButton(FORM2)));
     b->setText(QStringLiteral("8"));
     c->setText(QStringLiteral("9"));
     QApplication::processEvents();

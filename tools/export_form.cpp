@@ -3,7 +3,7 @@
 // stacking order with its place in pixels and in twips, and each picture drawn into an SVG file
 // that the page takes in as it is.
 //
-//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, Image1.svg, Image2.svg, Image3.svg,
+//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, a picture.svg by each picture's name,
 //                                      and behaviour.json, the form's behaviour for the page's
 //                                      driver
 

@@ -2,7 +2,7 @@
 // Draws each picture of the form through Qt's painter, at its own pixel size and scale 1, on a
 // white ground, as PNG files.
 //
-//   zirev1_render_pictures OUTPUT_DIR    -> OUTPUT_DIR/Image1.png, Image2.png, Image3.png
+//   zirev1_render_pictures OUTPUT_DIR    -> OUTPUT_DIR/NAME.png, by each picture's name
 
 #include "form2_description.h"
 #include "qt_canvas.h"

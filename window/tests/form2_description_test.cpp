@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zirev1 {
 namespace {
 
@@ -16,51 +18,66 @@ const Control& control(std::string_view name) {
     return *found;
 }
 
-std::size_t stackIndex(std::string_view name) {
-    return static_cast<std::size_t>(&control(name) - FORM2.controls.data());
+// A fixed text by what it says, a picture by what it draws.
+const Control& captioned(std::string_view caption) {
+    const auto found = std::find_if(FORM2.controls.begin(), FORM2.controls.end(),
+                                    [&](const Control& c) { return c.caption == caption; });
+    if (found == FORM2.controls.end()) {
+        throw std::invalid_argument(std::string(caption));
+    }
+    return *found;
+}
+const Control& drawing(Drawing drawn) {
+    return *std::find_if(FORM2.controls.begin(), FORM2.controls.end(),
+                         [&](const Control& c) { return c.drawing == drawn; });
+}
+
+std::size_t stackIndex(const Control& c) {
+    return static_cast<std::size_t>(&c - FORM2.controls.data());
 }
 
 // Result labels in writing order: three rows of degrees, minutes, seconds, then h, area, 2p.
 TEST(Form2Description, AngleResultsFormThreeRowsAndThreeColumns) {
-    const std::string_view rowNames[] = {"Label17", "Label25", "Label9"};
+    const std::string_view rowNames[] = {"α =", "β =", "γ ="};
     for (std::size_t row = 0; row < 3; ++row) {
         for (std::size_t column = 0; column < 3; ++column) {
             const Control& result = control(FORM2.resultLabels[3 * row + column]);
-            EXPECT_EQ(result.place.top, control(rowNames[row]).place.top) << result.name;
+            EXPECT_EQ(result.place.top, captioned(rowNames[row]).place.top) << result.name;
             EXPECT_EQ(result.place.left, control(FORM2.resultLabels[column]).place.left)
                 << result.name;
-            EXPECT_GT(result.place.left, control(rowNames[row]).place.left) << result.name;
+            EXPECT_GT(result.place.left, captioned(rowNames[row]).place.left) << result.name;
         }
         if (row > 0) {
-            EXPECT_GT(control(rowNames[row]).place.top, control(rowNames[row - 1]).place.top);
+            EXPECT_GT(captioned(rowNames[row]).place.top, captioned(rowNames[row - 1]).place.top);
         }
     }
     // The column heading stands above the first row.
-    EXPECT_LT(control("Label21").place.bottom(), control("Label17").place.top + 1);
+    EXPECT_LT(captioned("    Gradi             Primi            Secondi").place.bottom(),
+              captioned("α =").place.top + 1);
 }
 
 TEST(Form2Description, MeasuresStandBesideTheirNames) {
     const std::pair<std::string_view, std::string_view> measures[] = {
-        {"Label5", FORM2.resultLabels[10]},
-        {"Label16", FORM2.resultLabels[9]},
-        {"Label28", FORM2.resultLabels[11]}};
+        {"Sup.=", FORM2.resultLabels[10]},
+        {"h =", FORM2.resultLabels[9]},
+        {"2 p =", FORM2.resultLabels[11]}};
     for (const auto& [name, value] : measures) {
-        EXPECT_EQ(control(value).place.top, control(name).place.top) << value;
-        EXPECT_GE(control(value).place.left, control(name).startPlace().right()) << value;
+        EXPECT_EQ(control(value).place.top, captioned(name).place.top) << value;
+        EXPECT_GE(control(value).place.left, captioned(name).startPlace().right()) << value;
     }
 }
 
 // "a", "b", "c" just right of their fields, in the fields' order; "lati" above them.
 TEST(Form2Description, LettersStandBesideTheSideFields) {
-    const std::string_view letters[] = {"Label3", "Label6", "Label10"};
+    const std::string_view letters[] = {"a", "b", "c"};
     for (std::size_t i = 0; i < 3; ++i) {
         const Control& field = control(FORM2.sideFields[i]);
-        const Control& letter = control(letters[i]);
+        const Control& letter = captioned(letters[i]);
         EXPECT_GE(letter.place.left, field.place.right());
         EXPECT_LT(letter.place.left - field.place.right(), 300);
         EXPECT_TRUE(letter.place.top >= field.place.top && letter.place.top < field.place.bottom())
             << letter.name;
-        EXPECT_LT(control("Label8").place.bottom(), field.place.top + 1);
+        EXPECT_LT(captioned("lati").place.bottom(), field.place.top + 1);
     }
 }
 
@@ -90,8 +107,10 @@ TEST(Form2Description, OnlyPicturesOverlapAndTheyLieOnTop) {
             }
         }
     }
-    EXPECT_GT(stackIndex("Image2"), stackIndex("Image1")); // the formulas' heading stays whole
-    EXPECT_TRUE(control("Image1").place.intersects(control("Image2").place));
+    const Control& figure = drawing(Drawing::TriangleFigure);
+    const Control& formulas = drawing(Drawing::BriggsFormulas);
+    EXPECT_GT(stackIndex(formulas), stackIndex(figure)); // the formulas' heading stays whole
+    EXPECT_TRUE(figure.place.intersects(formulas.place));
 }
 
 TEST(Form2Description, ResultsStartEmptyAndTextsAreNamed) {
