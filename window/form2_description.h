@@ -4,6 +4,7 @@
 #include "drawing.h"
 #include "form_style.h"
 #include "layout_units.h"
+#include "result_texts.h"
 #include "text_metrics.h"
 
 #include <algorithm>
@@ -298,13 +299,14 @@ constexpr bool tabOrderComplete(const FormDescription& form) {
     return true;
 }
 
-// Every result label named once in the writing order, and nothing else there.
+// Every result label named once in the writing order, one for each text the calculation writes,
+// and nothing else there.
 constexpr bool resultLabelsComplete(const FormDescription& form) {
     std::size_t results = 0;
     for (const Control& c : form.controls) {
         results += c.isResult() ? 1 : 0;
     }
-    return results == form.resultLabels.size() &&
+    return results == form.resultLabels.size() && results == ResultTexts::count &&
            std::all_of(form.resultLabels.begin(), form.resultLabels.end(), [&](auto name) {
                const std::size_t i = controlIndex(form, name);
                return i < form.controls.size() && form.controls[i].isResult() &&

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "arithmetic_fault.h"
+#include "result_texts.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -51,8 +52,8 @@ private:
     KeyPressHandler keyPressHandlerFor(const QObject* field) const;
     QString acceptedCharacters(const QString& typed, KeyPressHandler handler);
 
-    std::array<QLineEdit*, 3> m_sideFields{};       // a, b, c
-    std::array<CaptionLabel*, 12> m_resultLabels{}; // in the order the results are written
+    std::array<QLineEdit*, 3> m_sideFields{};                       // a, b, c
+    std::array<CaptionLabel*, ResultTexts::count> m_resultLabels{}; // in writing order
     QPushButton* m_calculate = nullptr;
     QPointer<QMessageBox> m_faultBox; // the last fault box, until it is closed and deleted
 };

@@ -67,6 +67,26 @@ TEST(Form2Description, MeasuresStandBesideTheirNames) {
     }
 }
 
+// The result labels lie apart once they hold texts: whole degrees, minutes and seconds of two or
+// three digits, and measures of many. Empty autosized labels take no width, so their places alone
+// would let two of them lie on each other.
+TEST(Form2Description, ResultsHoldingTextsLieApart) {
+    const auto held = [](std::size_t index) {
+        const Control& result = resultLabel(FORM2, index);
+        const bool angle = index < 9;
+        const TwipsSize size = captionSize(angle ? "179" : "6599766296.774280", result.font);
+        return result.autoSize
+                   ? TwipsRect{result.place.left, result.place.top, size.width, size.height}
+                   : result.place;
+    };
+    for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
+        for (std::size_t j = i + 1; j < FORM2.resultLabels.size(); ++j) {
+            EXPECT_FALSE(held(i).intersects(held(j)))
+                << FORM2.resultLabels[i] << " and " << FORM2.resultLabels[j];
+        }
+    }
+}
+
 // "a", "b", "c" just right of their fields, in the fields' order; "lati" above them.
 TEST(Form2Description, LettersStandBesideTheSideFields) {
     const std::string_view letters[] = {"a", "b", "c"};
