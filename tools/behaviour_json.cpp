@@ -4,77 +4,27 @@
 #include "form2_behaviour.h"
 #include "json_writer.h"
 
+#include <iterator>
 #include <vector>
 
 namespace zirev1 {
 namespace {
 
-std::string_view actName(Act act) {
-    switch (act) {
-    case Act::Set:
-        return "set";
-    case Act::Type:
-        return "type";
-    case Act::Press:
-        return "press";
-    case Act::Click:
-        return "click";
-    case Act::Results:
-        return "results";
-    case Act::Unchanged:
-        return "unchanged";
-    case Act::ResultsApart:
-        return "resultsApart";
-    case Act::Fault:
-        return "fault";
-    case Act::CloseFault:
-        return "closeFault";
-    case Act::FieldHolds:
-        return "fieldHolds";
-    case Act::Focus:
-        return "focus";
-    }
-    return "";
-}
+// The names the page's driver reads, in the order of each enum's values.
+constexpr std::string_view ACT_NAMES[] = {"set",        "type",       "press",        "click",
+                                          "results",    "unchanged",  "resultsApart", "fault",
+                                          "closeFault", "fieldHolds", "focus"};
+constexpr std::string_view TARGET_NAMES[] = {"", "a", "b", "c", "calculate"};
+constexpr std::string_view LOCALES_NAMES[] = {"any", "point", "comma"};
+constexpr std::string_view FRONT_END_NAMES[] = {"qt", "win32", "page"};
+static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::Focus) + 1);
+static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Calculate) + 1);
+static_assert(std::size(LOCALES_NAMES) == static_cast<std::size_t>(Locales::Comma) + 1);
+static_assert(std::size(FRONT_END_NAMES) == static_cast<std::size_t>(FrontEnd::Page) + 1);
 
-std::string_view targetName(Target target) {
-    switch (target) {
-    case Target::None:
-        return "";
-    case Target::SideA:
-        return "a";
-    case Target::SideB:
-        return "b";
-    case Target::SideC:
-        return "c";
-    case Target::Calculate:
-        return "calculate";
-    }
-    return "";
-}
-
-std::string_view localesName(Locales locales) {
-    switch (locales) {
-    case Locales::Any:
-        return "any";
-    case Locales::Point:
-        return "point";
-    case Locales::Comma:
-        return "comma";
-    }
-    return "any";
-}
-
-std::string_view frontEndName(FrontEnd frontEnd) {
-    switch (frontEnd) {
-    case FrontEnd::Qt:
-        return "qt";
-    case FrontEnd::Win32:
-        return "win32";
-    case FrontEnd::Page:
-        return "page";
-    }
-    return "";
+template <typename Enum, std::size_t N>
+std::string_view nameOf(Enum value, const std::string_view (&names)[N]) {
+    return names[static_cast<std::size_t>(value)];
 }
 
 } // namespace
@@ -85,9 +35,9 @@ std::string behaviourJson() {
         std::vector<std::string> steps;
         for (const Step& step : scenario.steps) {
             json::Object object;
-            object.text("act", actName(step.act));
+            object.text("act", nameOf(step.act, ACT_NAMES));
             if (step.target != Target::None) {
-                object.text("target", targetName(step.target));
+                object.text("target", nameOf(step.target, TARGET_NAMES));
             }
             if (!step.text.empty() || step.act == Act::Results || step.act == Act::FieldHolds) {
                 object.text("text", step.text);
@@ -96,14 +46,14 @@ std::string behaviourJson() {
         }
         scenarios.push_back(json::Object()
                                 .text("name", scenario.name)
-                                .text("locales", localesName(scenario.locales))
+                                .text("locales", nameOf(scenario.locales, LOCALES_NAMES))
                                 .add("steps", json::array(steps, ",\n    "))
                                 .json());
     }
     std::vector<std::string> deviations;
     for (const KnownDeviation& deviation : FORM2_KNOWN_DEVIATIONS) {
         deviations.push_back(json::Object()
-                                 .text("frontEnd", frontEndName(deviation.frontEnd))
+                                 .text("frontEnd", nameOf(deviation.frontEnd, FRONT_END_NAMES))
                                  .text("scenario", deviation.scenario)
                                  .text("reason", deviation.reason)
                                  .json());
