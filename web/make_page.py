@@ -333,6 +333,7 @@ def main():
         "form": form["name"],
         "fields": [c["name"] for c in tab_order(controls) if c["kind"] == "field"],
         "button": buttons[0],
+        "tabOrder": [c["name"] for c in tab_order(controls)],
         "results": form["resultLabels"],
         "sideKeys": form["sideKeys"],
         "decimalCommaKey": form["decimalCommaKey"],
