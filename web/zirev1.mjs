@@ -2,13 +2,10 @@
 // The web edition's one module: the glue to the calculation compiled to WebAssembly, and the
 // page's events, which behave as the desktop window's do.
 
-// What zirev1_calculate returns besides a fault's code (c_interface/zirev1_calculate.h).
-const RESULTS = 0;
-const NO_TRIANGLE = 1;
-const OUT_TOO_SMALL = 4;
-
 // Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
-// calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes:
+// calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes;
+// outcomes are the codes zirev1_calculate returns besides a fault's, as the form's description
+// gives them, { results, noTriangle, outTooSmall }:
 //   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
 //   calculate('1', '2', '3', '.') -> { noTriangle: true }
 //   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
@@ -16,7 +13,7 @@ const OUT_TOO_SMALL = 4;
 // The module is compiled synchronously: for its 66 KB that takes a few milliseconds, where an
 // asynchronous compile waits for the main thread to be free to finish, and the page is laying
 // itself out then. (Browsers refuse this only for modules of more than a few megabytes.)
-export function loadCalculation(moduleBytes) {
+export function loadCalculation(moduleBytes, outcomes) {
   const instance = new WebAssembly.Instance(new WebAssembly.Module(moduleBytes), {});
   const wasm = instance.exports;
   wasm._initialize();
@@ -43,19 +40,19 @@ export function loadCalculation(moduleBytes) {
         addresses[2], inputs[2].length, addresses[3], inputs[3].length,
         out, capacity, outLength);
       const length = new Uint32Array(wasm.memory.buffer, outLength, 1)[0];
-      const text = outcome === RESULTS
+      const text = outcome === outcomes.results
         ? decoder.decode(new Uint8Array(wasm.memory.buffer, out, length)) : '';
       wasm.zirev1_release(out);
       wasm.zirev1_release(outLength);
-      if (outcome === OUT_TOO_SMALL) {
+      if (outcome === outcomes.outTooSmall) {
         capacity = length;
         continue;
       }
       addresses.forEach((address) => wasm.zirev1_release(address));
-      if (outcome === RESULTS) {
+      if (outcome === outcomes.results) {
         return { texts: text.split('\n').slice(0, 12) };
       }
-      if (outcome === NO_TRIANGLE) {
+      if (outcome === outcomes.noTriangle) {
         return { noTriangle: true };
       }
       return { fault: outcome };
@@ -193,17 +190,18 @@ function sidesFromFragment(fragment) {
 // form's id, config.fields the side fields' ids in Tab order, config.button
 // Calcolo's id, config.tabOrder the ids of the controls that take the focus, in Tab order, config.results the twelve result labels' ids in writing order, config.sideKeys
 // the characters a side field accepts, config.decimalCommaKey the key entered as the point where
-// the decimal separator is the comma, and config.faults each fault's name and explanation by
-// its outcome code. A link's fragment in the address fills the fields and calculates once.
+// the decimal separator is the comma, config.outcomes the calculation's outcome codes,
+// config.faultBox the ids of the fault box and its parts, and config.faults each fault's name and
+// explanation by its outcome code. A link's fragment in the address fills the fields and calculates once.
 export function startPage(config) {
   // Made from its bytes, the typeface is ready at once, so the form is laid out a single time,
   // in it; a style sheet's font is loaded later, and everything laid out again.
   document.fonts.add(new FontFace(config.typeface, bytesOfBase64(config.font), { weight: '700' }));
-  const calculate = loadCalculation(bytesOfBase64(config.wasm));
+  const calculate = loadCalculation(bytesOfBase64(config.wasm), config.outcomes);
   const fields = config.fields.map((id) => document.getElementById(id));
   const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
-  const faultBox = document.getElementById('faultBox');
+  const faultBox = document.getElementById(config.faultBox.box);
   const separator = decimalSeparatorOnDemand();
   const decimalCommaOf = () => (separator() === ',' ? config.decimalCommaKey : null);
   fields.forEach((field) => filterSideField(field, config.sideKeys, decimalCommaOf));
@@ -219,8 +217,8 @@ export function startPage(config) {
     const outcome = calculate(...texts, separator());
     if (outcome.fault !== undefined) {
       const fault = config.faults[outcome.fault];
-      document.getElementById('faultName').textContent = fault.name;
-      document.getElementById('faultExplanation').textContent = fault.explanation;
+      document.getElementById(config.faultBox.name).textContent = fault.name;
+      document.getElementById(config.faultBox.explanation).textContent = fault.explanation;
       faultBox.showModal();
     } else if (outcome.texts) {
       outcome.texts.forEach((text, i) => { results[i].textContent = text; });
