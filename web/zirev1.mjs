@@ -159,8 +159,13 @@ function goRoundOnTab(controls) {
 const LINK_KEYS = ['a', 'b', 'c']; // the sides, in the fields' Tab order
 const LINK_LIMIT = 4096;
 
+// A field can hold half of a surrogate pair (a paste, a script), which no URL can carry: it is
+// written as U+FFFD, as the calculation, which reads UTF-8, reads it too.
+const LONE_SURROGATE = /[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g;
+
 function linkFragment(texts) {
-  return texts.map((text, i) => `${LINK_KEYS[i]}=${encodeURIComponent(text)}`).join('&');
+  return texts.map((text, i) =>
+    `${LINK_KEYS[i]}=${encodeURIComponent(text.replace(LONE_SURROGATE, '\uFFFD'))}`).join('&');
 }
 
 // The field texts a fragment (without its '#') holds, or null when it names no side:

@@ -286,6 +286,19 @@ test.describe('a link to the triangle', () => {
     await expect(calculateButton(opened)).toBeFocused();
   });
 
+  // A paste or a script can leave half of a surrogate pair in a field, which no URL can carry.
+  test('a field holding half a surrogate pair still gets its link', async ({ page }) => {
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    await open(page);
+    expect(await calculateSides(page, '3\uD800', '4', '5\uDC00')).toEqual(RESULTS_345);
+    expect(errors).toEqual([]);
+    expect(hash(page)).toBe('#a=3%EF%BF%BD&b=4&c=5%EF%BF%BD');
+    await openLink(page, hash(page).slice(1));
+    expect(await fieldTexts(page)).toEqual(['3\uFFFD', '4', '5\uFFFD']);
+    expect(await results(page)).toEqual(RESULTS_345);
+  });
+
   test('a link opened with sides shows their results, once', async ({ page }) => {
     // Counts the results written, from before the page's own script runs.
     await page.addInitScript(() => {
