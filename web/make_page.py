@@ -282,10 +282,18 @@ def theme_colour(form):
 
 
 def site_links(form):
-    """The app's manifest, its icons and its colour."""
+    """The app's manifest, its icons and its colour; the tab's icon is the smallest launcher
+    icon, which the worker keeps with the rest."""
     return (f'<link rel="manifest" href="manifest.webmanifest">\n'
+            f'<link rel="icon" href="{ICONS[0][0]}" sizes="{ICONS[0][1]}x{ICONS[0][1]}">\n'
             f'<link rel="apple-touch-icon" href="{ICONS[-1][0]}">\n'
             f'<meta name="theme-color" content="{theme_colour(form)}">\n')
+
+
+def single_file_links(icon_svg):
+    """The tab's icon inside the file, which requests nothing beyond itself."""
+    data = base64.b64encode(icon_svg).decode()
+    return f'<link rel="icon" href="data:image/svg+xml;base64,{data}">\n'
 
 
 def write_site(index, form, site_dir, icon_svg, desktop_file, worker):
@@ -421,7 +429,7 @@ def main():
         write_site(index, form, args.output, icon_svg, args.desktop_file, args.worker)
     else:
         with open(args.output, "w", encoding="utf-8") as out:
-            out.write(page(form, args.form_dir, script, config, "", ""))
+            out.write(page(form, args.form_dir, script, config, single_file_links(icon_svg), ""))
 
 
 if __name__ == "__main__":

@@ -201,6 +201,10 @@ test('the page requests nothing beyond itself', async ({ page }) => {
   await open(page);
   await calculateSides(page, '3', '4', '5');
   expect(requests.filter((url) => !url.startsWith('data:'))).toEqual([PAGE]);
+  // Its tab's icon too is inside it.
+  const icon = await page.locator('link[rel="icon"]').getAttribute('href');
+  expect(icon).toMatch(/^data:image\/svg\+xml;base64,/);
+  expect(await page.evaluate(async (url) => (await fetch(url)).ok, icon)).toBe(true);
 });
 
 // Browsers older than Uint8Array.fromBase64 decode the module and the typeface through a binary

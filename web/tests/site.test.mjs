@@ -22,9 +22,12 @@ const TYPES = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the folder's files, and nothing outside it, as a static host does.
+// Serves the folder's files, and nothing outside it, as a static host does; answered keeps each
+// request's path and status.
 async function serve(root) {
+  const answered = [];
   const server = createServer(async (request, response) => {
+    response.on('finish', () => answered.push([request.url, response.statusCode]));
     let path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (path.endsWith('/')) path += 'index.html';
     const file = normalize(join(root, path));
@@ -41,6 +44,7 @@ async function serve(root) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    answered,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();
       server.close(resolve);
@@ -185,6 +189,31 @@ test.describe('the site', () => {
       await copied.close();
       rmSync(copy, { recursive: true, force: true });
     }
+  });
+
+  // Without an icon of its own the browser asks for /favicon.ico on every load, offline too.
+  test('no request fails, the tab\'s icon included, online and offline', async ({ context, page }) => {
+    const failed = [];
+    context.on('requestfailed', (request) => failed.push(request.url()));
+    context.on('response', (response) => {
+      if (response.status() >= 400) failed.push(`${response.status()} ${response.url()}`);
+    });
+    await page.goto(site.url);
+    await ready(page);
+    await controlled(page);
+    await page.reload();
+    await ready(page);
+    await page.waitForFunction(() => document.readyState === 'complete');
+    await expect.poll(() => site.answered.filter(([path]) => path.endsWith('.png')).length)
+      .toBeGreaterThan(0);
+    expect(site.answered.filter(([, status]) => status >= 400)).toEqual([]);
+    await site.close();
+    await context.setOffline(true);
+    await page.reload();
+    await ready(page);
+    await page.waitForFunction(() => document.readyState === 'complete');
+    expect(await page.locator('link[rel="icon"]').count()).toBe(1);
+    expect(failed).toEqual([]);
   });
 });
 
