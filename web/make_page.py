@@ -304,9 +304,15 @@ def write_site(index, form, site_dir, icon_svg, desktop_file, worker):
     with open(os.path.join(site_dir, "index.html"), "w", encoding="utf-8") as out:
         out.write(index)
 
-    # A new build is a new cache: the worker's version is the page's hash.
+    # A new build of any file the worker keeps is a new cache: the version is their hash, so
+    # that a new icon reaches an installed app as surely as a new page.
     files = ["./", "index.html", "manifest.webmanifest"] + [name for name, *_ in ICONS]
-    version = hashlib.sha256(index.encode())
+    version = hashlib.sha256()
+    for name in files[1:]:
+        with open(os.path.join(site_dir, name), "rb") as cached:
+            content = cached.read()
+        version.update(f"{name}\0{len(content)}\0".encode())
+        version.update(content)
     with open(worker, encoding="utf-8") as worker_file:
         script = worker_file.read()
     script = script.replace("__VERSION__", version.hexdigest()[:16], 1)

@@ -3,9 +3,11 @@
 // Chromium's own check, working offline after one visit, replaced by a new build; and the single
 // file, from file://, with no worker and no error.
 //
-// ZIREV1_SITE: the built site folder; ZIREV1_PAGE, ZIREV1_FORM and ZIREV1_CALC as form_page.mjs
-// reads them.
+// ZIREV1_SITE: the built site folder; ZIREV1_MAKE_SITE: how the build makes it (make_site.json);
+// ZIREV1_PAGE, ZIREV1_FORM and ZIREV1_CALC as form_page.mjs reads them.
 
+import { execFileSync } from 'node:child_process';
+import { createHash } from 'node:crypto';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
@@ -56,6 +58,15 @@ async function serve(root) {
 function cacheOf(site) {
   const worker = readFileSync(join(site, 'sw.js'), 'utf8');
   return `zirev1-${worker.match(/`\$\{PREFIX\}([0-9a-f]+)`/)[1]}`;
+}
+
+const sha256 = (bytes) => createHash('sha256').update(bytes).digest('hex');
+
+// Makes the site again into a folder, as the build does, from another icon.
+function makeSite(folder, icon) {
+  const { python, script, inputs, options } = JSON.parse(readFileSync(process.env.ZIREV1_MAKE_SITE,
+    'utf8'));
+  execFileSync(python, [script, '--site', ...inputs.slice(0, -1), icon, folder, ...options]);
 }
 
 async function ready(page) {
@@ -185,6 +196,45 @@ test.describe('the site', () => {
       await page.reload();
       await ready(page);
       await expect(page.locator('meta[name="build"]')).toHaveAttribute('content', 'rebuilt');
+    } finally {
+      await copied.close();
+      rmSync(copy, { recursive: true, force: true });
+    }
+  });
+  // Only an icon changes: the installed app, which the worker serves, shows the new one.
+  test('a new build with only a new icon reaches the installed app', async ({ context, page }) => {
+    const copy = mkdtempSync(join(tmpdir(), 'zirev1-site-'));
+    const icon = join(copy, 'new-icon.svg');
+    cpSync(SITE, copy, { recursive: true });
+    const copied = await serve(copy);
+    // The launcher icon as the app gets it, by its hash.
+    const shown = () => page.evaluate(async () => {
+      const bytes = await (await fetch('icon-192.png')).arrayBuffer();
+      return [...new Uint8Array(await crypto.subtle.digest('SHA-256', bytes))]
+        .map((byte) => byte.toString(16).padStart(2, '0')).join('');
+    });
+    const built = (folder) => sha256(readFileSync(join(folder, 'icon-192.png')));
+    try {
+      await page.goto(copied.url);
+      await ready(page);
+      await controlled(page);
+      expect(await shown()).toBe(built(SITE));
+
+      writeFileSync(icon, '<svg xmlns="http://www.w3.org/2000/svg" width="128" height="128">' +
+        '<circle cx="64" cy="64" r="60" fill="#c00000"/></svg>\n');
+      makeSite(copy, icon);
+      const drawn = built(copy);
+      expect(drawn).not.toBe(built(SITE));
+      expect(readFileSync(join(copy, 'index.html'), 'utf8'))
+        .toBe(readFileSync(join(SITE, 'index.html'), 'utf8'));
+
+      await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+      await expect.poll(() => page.evaluate(() => caches.keys())).toEqual([cacheOf(copy)]);
+      await copied.close();
+      await context.setOffline(true);
+      await page.reload();
+      await ready(page);
+      expect(await shown()).toBe(drawn);
     } finally {
       await copied.close();
       rmSync(copy, { recursive: true, force: true });
