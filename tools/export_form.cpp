@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes the form for the web page, at build time: Form2's description as JSON, every control in
-// stacking order with its place in pixels and in twips, and each picture drawn into an SVG file
-// that the page takes in as it is.
+// stacking order with its place in pixels, and each picture drawn into an SVG file that the page
+// takes in as it is. It holds what the page, its tests and the window checks read, and no more.
 //
 //   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, Image1.svg, Image2.svg, Image3.svg,
 //                                      and behaviour.json, the form's behaviour for the page's
@@ -38,11 +38,7 @@ using json::Object;
 using json::quoted;
 
 std::string fontJson(const ControlFont& font) {
-    return Object()
-        .text("face", font.designFace)
-        .number("pointSize", font.pointSize)
-        .number("pixelSize", font.pixelSize())
-        .json();
+    return Object().number("pixelSize", font.pixelSize()).json();
 }
 
 std::string_view kindName(ControlKind kind) {
@@ -80,10 +76,9 @@ std::string_view roleName(Role role) {
 struct Fault {
     FaultKind kind;
     int outcome; // what zirev1_calculate returns for it
-    std::string_view kindName;
 };
-constexpr Fault FAULTS[] = {{FaultKind::Overflow, ZIREV1_OVERFLOW, "Overflow"},
-                            {FaultKind::DivisionByZero, ZIREV1_DIVISION_BY_ZERO, "DivisionByZero"}};
+constexpr Fault FAULTS[] = {{FaultKind::Overflow, ZIREV1_OVERFLOW},
+                            {FaultKind::DivisionByZero, ZIREV1_DIVISION_BY_ZERO}};
 static_assert(std::size(FAULTS) == std::size(ALL_FAULTS));
 
 bool write(const std::filesystem::path& path, const std::string& text) {
@@ -161,8 +156,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> controls;
     std::string pictureCharacters;
     for (const Control& control : form.controls) {
-        const TwipsRect twips = control.startPlace();
-        const PixelRect pixels = toPixels(twips);
+        const PixelRect pixels = toPixels(control.startPlace());
         Object json;
         json.text("name", control.name)
             .text("kind", kindName(control.kind))
@@ -171,12 +165,6 @@ int main(int argc, char** argv) {
             .number("top", pixels.top)
             .number("width", pixels.width)
             .number("height", pixels.height)
-            .add("twips", Object()
-                              .number("left", twips.left)
-                              .number("top", twips.top)
-                              .number("width", twips.width)
-                              .number("height", twips.height)
-                              .json())
             .add("font", fontJson(control.font))
             .text("colour", hexColour(inkColour(control.ink)));
         if (control.kind != ControlKind::Picture) {
@@ -201,7 +189,6 @@ int main(int argc, char** argv) {
             const int drawnHeight =
                 std::min(pixels.height, static_cast<int>(std::ceil(drawn.bottom)));
             json.text("svg", file)
-                .flag("opaque", control.opaque)
                 .add("drawn",
                      Object().number("width", drawnWidth).number("height", drawnHeight).json());
         }
@@ -220,7 +207,6 @@ int main(int argc, char** argv) {
     for (const Fault& fault : FAULTS) {
         faults.push_back(Object()
                              .number("outcome", fault.outcome)
-                             .text("kind", fault.kindName)
                              .text("name", faultName(fault.kind))
                              .text("explanation", faultExplanation(fault.kind))
                              .json());
@@ -232,12 +218,6 @@ int main(int argc, char** argv) {
             .text("title", form.title)
             .text("typeface", STAND_IN_TYPEFACE)
             .text("background", hexColour(FACE_COLOUR))
-            .add("restoredSize",
-                 Object()
-                     .number("width", twipsToPixels(form.restoredClientSize.width))
-                     .number("height", twipsToPixels(form.restoredClientSize.height))
-                     .json())
-            .add("font", fontJson(form.defaultFont))
             .add("controls", array(controls, ",\n  "))
             .add("resultLabels", array(resultLabels))
             .add("sideFields", array(sideFields))
