@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes the form for the web page, at build time: Form2's description as JSON, every control in
-// stacking order with its place in pixels and in twips, and each picture drawn into an SVG file
-// that the page takes in as it is.
+// stacking order with its place in pixels, and each picture drawn into an SVG file that the page
+// takes in as it is. It holds what the page, its tests and the window checks read, and no more.
 //
 //   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, a picture.svg by each picture's name,
 //                                      and behaviour.json, the form's behaviour for the page's
@@ -38,11 +38,7 @@ using json::Object;
 using json::quoted;
 
 std::string fontJson(const ControlFont& font) {
-    return Object()
-        .text("face", font.designFace)
-        .number("pointSize", font.pointSize)
-        .number("pixelSize", font.pixelSize())
-        .json();
+    return Object().number("pixelSize", font.pixelSize()).json();
 }
 
 std::string_view kindName(ControlKind kind) {
@@ -80,10 +76,9 @@ std::string_view roleName(Role role) {
 struct Fault {
     FaultKind kind;
     int outcome; // what zirev1_calculate returns for it
-    std::string_view kindName;
 };
-constexpr Fault FAULTS[] = {{FaultKind::Overflow, ZIREV1_OVERFLOW, "Overflow"},
-                            {FaultKind::DivisionByZero, ZIREV1_DIVISION_BY_ZERO, "DivisionByZero"}};
+constexpr Fault FAULTS[] = {{FaultKind::Overflow, ZIREV1_OVERFLOW},
+                            {FaultKind::DivisionByZero, ZIREV1_DIVISION_BY_ZERO}};
 static_assert(std::size(FAULTS) == std::size(ALL_FAULTS));
 
 bool write(const std::filesystem::path& path, const std::string& text) {
@@ -136,8 +131,14 @@ std::string narrowGroupsJson(const FormDescription& form, std::span<const Narrow
                                  .json());
     }
     return Object()
-        .number("narrowestScreen", twipsToPixels(NARROWEST_SCREEN))
         .number("margin", twipsToPixels(NARROW_MARGIN))
+        .number("formMargin", twipsToPixels(FORM_MARGIN))
+        .number("touchTarget", twipsToPixels(TOUCH_TARGET))
+        .number("blockGap", twipsToPixels(BLOCK_GAP))
+        .number("groupGap", twipsToPixels(GROUP_GAP))
+        .number("columnWidth", twipsToPixels(COLUMN_WIDTH))
+        .number("flowingLines", FLOWING_LINES)
+        .number("pictureGrowth", PICTURE_GROWTH)
         .add("groups", array(groupsJson, ",\n  "))
         .json();
 }
@@ -155,8 +156,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> controls;
     std::string pictureCharacters;
     for (const Control& control : form.controls) {
-        const TwipsRect twips = control.startPlace();
-        const PixelRect pixels = toPixels(twips);
+        const PixelRect pixels = toPixels(control.startPlace());
         Object json;
         json.text("name", control.name)
             .text("kind", kindName(control.kind))
@@ -165,12 +165,6 @@ int main(int argc, char** argv) {
             .number("top", pixels.top)
             .number("width", pixels.width)
             .number("height", pixels.height)
-            .add("twips", Object()
-                              .number("left", twips.left)
-                              .number("top", twips.top)
-                              .number("width", twips.width)
-                              .number("height", twips.height)
-                              .json())
             .add("font", fontJson(control.font))
             .text("colour", hexColour(inkColour(control.ink)));
         if (control.kind != ControlKind::Picture) {
@@ -195,7 +189,6 @@ int main(int argc, char** argv) {
             const int drawnHeight =
                 std::min(pixels.height, static_cast<int>(std::ceil(drawn.bottom)));
             json.text("svg", file)
-                .flag("opaque", control.opaque)
                 .add("drawn",
                      Object().number("width", drawnWidth).number("height", drawnHeight).json());
         }
@@ -214,7 +207,6 @@ int main(int argc, char** argv) {
     for (const Fault& fault : FAULTS) {
         faults.push_back(Object()
                              .number("outcome", fault.outcome)
-                             .text("kind", fault.kindName)
                              .text("name", faultName(fault.kind))
                              .text("explanation", faultExplanation(fault.kind))
                              .json());
@@ -226,12 +218,6 @@ int main(int argc, char** argv) {
             .text("title", form.title)
             .text("typeface", STAND_IN_TYPEFACE)
             .text("background", hexColour(FACE_COLOUR))
-            .add("restoredSize",
-                 Object()
-                     .number("width", twipsToPixels(form.restoredClientSize.width))
-                     .number("height", twipsToPixels(form.restoredClientSize.height))
-                     .json())
-            .add("font", fontJson(form.defaultFont))
             .add("controls", array(controls, ",\n  "))
             .add("resultLabels", array(resultLabels))
             .add("sideFields", array(sideFields))
@@ -242,8 +228,29 @@ int main(int argc, char** argv) {
                      .text("typed", toUtf8(std::u16string_view(&DECIMAL_COMMA_KEY, 1)))
                      .text("entered", toUtf8(std::u16string_view(&SIDE_DECIMAL_POINT, 1)))
                      .json())
-            .add("faultBox",
-                 Object().text("title", FAULT_BOX_TITLE).text("button", FAULT_BOX_BUTTON).json())
+            .add("colours", Object()
+                                .text("text", hexColour(DEFAULT_TEXT))
+                                .text("fieldGround", hexColour(FIELD_GROUND))
+                                .text("border", hexColour(CONTROL_BORDER))
+                                .text("buttonFace", hexColour(BUTTON_FACE))
+                                .text("focusRing", hexColour(FOCUS_RING))
+                                .json())
+            .add("faultBox", Object()
+                                 .text("title", FAULT_BOX_TITLE)
+                                 .text("button", FAULT_BOX_BUTTON)
+                                 .add("ids", Object()
+                                                 .text("box", FAULT_BOX_IDS.box)
+                                                 .text("title", FAULT_BOX_IDS.title)
+                                                 .text("name", FAULT_BOX_IDS.name)
+                                                 .text("explanation", FAULT_BOX_IDS.explanation)
+                                                 .text("button", FAULT_BOX_IDS.button)
+                                                 .json())
+                                 .json())
+            .add("outcomes", Object()
+                                 .number("results", ZIREV1_RESULTS)
+                                 .number("noTriangle", ZIREV1_NO_TRIANGLE)
+                                 .number("outTooSmall", ZIREV1_OUT_TOO_SMALL)
+                                 .json())
             .add("faults", array(faults, ",\n  "))
             .text("pictureCharacters", pictureCharacters)
             .json();

@@ -1,17 +1,19 @@
 # SPDX-License-Identifier: MIT
 """Writes the web edition, one self-contained HTML file, from the form's description (form.json
 and the pictures' SVG, both written by zirev1_export_form), the calculation compiled to
-WebAssembly, the page's one JavaScript module, and DejaVu Sans Bold subset to the characters the
-page shows.
+WebAssembly, the page's one JavaScript module, DejaVu Sans Bold subset to the characters the page
+shows, and the project's icon.
 
-    make_page.py FORM_DIR WASM MODULE FONT OUTPUT [--site SITE_DIR ICON DESKTOP_FILE WORKER]
+    make_page.py FORM_DIR WASM MODULE FONT ICON OUTPUT
+    make_page.py --site FORM_DIR WASM MODULE FONT ICON SITE_DIR --desktop-file FILE --worker JS
 
-With --site it also writes SITE_DIR, the page as a web app for a static HTTPS host: index.html
-(the same page, with its manifest, icons and service worker), manifest.webmanifest, the icons
-rendered from the project's SVG icon ICON by rsvg-convert, and sw.js from the worker WORKER.
-The app's name and description are the desktop entry's (DESKTOP_FILE).
+With --site it writes instead SITE_DIR, the page as a web app for a static HTTPS host:
+index.html (the same page, with its manifest, icons and service worker), manifest.webmanifest,
+the icons rendered from ICON by rsvg-convert, and sw.js from the worker JS. The app's name and
+description are the desktop entry's.
 """
 
+import argparse
 import base64
 import configparser
 import hashlib
@@ -19,6 +21,7 @@ import html
 import json
 import os
 import re
+import string
 import subprocess
 import sys
 import tempfile
@@ -27,17 +30,7 @@ import xml.etree.ElementTree as ET
 # What the results show besides: digits, the minus sign and either decimal separator.
 MEASURE_CHARACTERS = "0123456789-.,"
 BACKSPACE = "\b"
-# Room right of and below the farthest controls.
-MARGIN = 16
-# The narrow layout: the least size of what a finger uses, the room between blocks and between
-# groups, the widest column, and how many lines a flowing caption may take at most, about.
-TOUCH_TARGET = 44
-BLOCK_GAP = 24
-GROUP_GAP = 16
-COLUMN_WIDTH = 640
-FLOWING_LINES = 1.5
-# A picture grows to the column's width, but to no more than this many times its own size.
-PICTURE_GROWTH = 1.5
+HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def script_escape(ch):
@@ -104,27 +97,27 @@ def narrow_styles(form):
                     control = controls[name]
                     rules.append(f"#{name}{{left:{control['left'] - block['left']}px;"
                                  f"top:{control['top'] - block['top'] + top}px}}")
-                top += block["height"] + BLOCK_GAP
-            rules.append(f"#group-{group['name']}{{height:{top - BLOCK_GAP}px}}")
+                top += block["height"] + layout["blockGap"]
+            rules.append(f"#group-{group['name']}{{height:{top - layout['blockGap']}px}}")
         for block in group["blocks"]:
             for name in block["controls"]:
                 control = controls[name]
                 size = control["font"]["pixelSize"]
                 if group["style"] == "flowing" and control["width"] > 0:
-                    # About FLOWING_LINES lines at the narrowest, the window's size where it fits.
-                    share = FLOWING_LINES * size / control["width"]
+                    # About flowingLines lines at the narrowest, the window's size where it fits.
+                    share = layout["flowingLines"] * size / control["width"]
                     rules.append(f"#{name}{{left:auto;top:auto;font-size:min({size:g}px,"
                                  f"calc((100vw - {2 * layout['margin']}px) * {share:.4f}))}}")
                 elif group["style"] == "scaled":
-                    rules += scaled_picture_rules(control)
+                    rules += scaled_picture_rules(control, layout["pictureGrowth"])
     return "\n".join(rules)
 
 
-def scaled_picture_rules(picture):
-    """A picture as wide as the column, or PICTURE_GROWTH times its drawing where that is less."""
+def scaled_picture_rules(picture, growth):
+    """A picture as wide as the column, or growth times its drawing where that is less."""
     name, drawn = picture["name"], picture["drawn"]
     return [f"#{name}{{left:auto;top:auto;height:auto;"
-            f"width:min(100%,{drawn['width'] * PICTURE_GROWTH:g}px);"
+            f"width:min(100%,{drawn['width'] * growth:g}px);"
             f"aspect-ratio:{drawn['width']}/{drawn['height']}}}",
             f"#{name} svg{{width:100%;height:100%}}"]
 
@@ -149,16 +142,16 @@ def picture_svg(svg_text, picture):
     return ET.tostring(root, encoding="unicode")
 
 
-def touch_styles(controls):
-    """What a finger uses grows about its centre to TOUCH_TARGET, where it is smaller."""
+def touch_styles(controls, target):
+    """What a finger uses grows about its centre to the target's size, where it is smaller."""
     rules = []
     for control in controls:
         if control["kind"] in ("field", "button"):
-            grow_x = max(0, TOUCH_TARGET - control["width"]) / 2
-            grow_y = max(0, TOUCH_TARGET - control["height"]) / 2
+            grow_x = max(0, target - control["width"]) / 2
+            grow_y = max(0, target - control["height"]) / 2
             if grow_x or grow_y:
-                rules.append(f"#{control['name']}{{min-width:{TOUCH_TARGET}px;"
-                             f"min-height:{TOUCH_TARGET}px;margin:{-grow_y:g}px {-grow_x:g}px}}")
+                rules.append(f"#{control['name']}{{min-width:{target}px;"
+                             f"min-height:{target}px;margin:{-grow_y:g}px {-grow_x:g}px}}")
     return "\n".join(rules)
 
 
@@ -256,22 +249,19 @@ def padded_icon(icon_svg, share, background):
     return ET.tostring(square)
 
 
-def write_site(page, form, site_dir, icon, desktop_file, worker):
-    os.makedirs(site_dir, exist_ok=True)
-    background = form["background"]
-    theme = next(c["colour"] for c in form["controls"] if c["role"] == "heading")
-    entry = configparser.ConfigParser(interpolation=None)
-    entry.optionxform = str
-    entry.read(desktop_file, encoding="utf-8")
-    entry = entry["Desktop Entry"]
-
-    with open(icon, "rb") as icon_file:
-        icon_svg = icon_file.read()
+def render_icons(icon_svg, background, site_dir):
     for name, pixels, share, _ in ICONS:
         source = icon_svg if share is None else padded_icon(icon_svg, share, background)
         subprocess.run(["rsvg-convert", f"--width={pixels}", f"--height={pixels}",
                         f"--output={os.path.join(site_dir, name)}"], input=source, check=True)
-    manifest = {
+
+
+def manifest_json(form, desktop_file):
+    entry = configparser.ConfigParser(interpolation=None)
+    entry.optionxform = str
+    entry.read(desktop_file, encoding="utf-8")
+    entry = entry["Desktop Entry"]
+    return json.dumps({
         "name": entry["Name"],
         "short_name": entry["Name"],
         "description": entry["Comment"],
@@ -280,141 +270,172 @@ def write_site(page, form, site_dir, icon, desktop_file, worker):
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
-        "theme_color": theme,
-        "background_color": background,
+        "theme_color": theme_colour(form),
+        "background_color": form["background"],
         "icons": [{"src": name, "sizes": f"{pixels}x{pixels}", "type": "image/png",
                    "purpose": purpose} for name, pixels, _, purpose in ICONS if purpose],
-    }
-    with open(os.path.join(site_dir, "manifest.webmanifest"), "w", encoding="utf-8") as out:
-        json.dump(manifest, out, ensure_ascii=False, indent=2)
-        out.write("\n")
+    }, ensure_ascii=False, indent=2) + "\n"
 
-    head, end, rest = page.partition("</head>")
-    links = (f'<link rel="manifest" href="manifest.webmanifest">\n'
-             f'<link rel="apple-touch-icon" href="{ICONS[-1][0]}">\n'
-             f'<meta name="theme-color" content="{theme}">\n')
-    body, end_body, tail = (head + links + end + rest).rpartition("</body>")
-    index = (body + REGISTER_WORKER + end_body + tail).encode()
-    with open(os.path.join(site_dir, "index.html"), "wb") as out:
+
+def theme_colour(form):
+    return next(c["colour"] for c in form["controls"] if c["role"] == "heading")
+
+
+def site_links(form):
+    """The app's manifest, its icons and its colour; the tab's icon is the smallest launcher
+    icon, which the worker keeps with the rest."""
+    return (f'<link rel="manifest" href="manifest.webmanifest">\n'
+            f'<link rel="icon" href="{ICONS[0][0]}" sizes="{ICONS[0][1]}x{ICONS[0][1]}">\n'
+            f'<link rel="apple-touch-icon" href="{ICONS[-1][0]}">\n'
+            f'<meta name="theme-color" content="{theme_colour(form)}">\n')
+
+
+def single_file_links(icon_svg):
+    """The tab's icon inside the file, which requests nothing beyond itself."""
+    data = base64.b64encode(icon_svg).decode()
+    return f'<link rel="icon" href="data:image/svg+xml;base64,{data}">\n'
+
+
+def write_site(index, form, site_dir, icon_svg, desktop_file, worker):
+    os.makedirs(site_dir, exist_ok=True)
+    render_icons(icon_svg, form["background"], site_dir)
+    with open(os.path.join(site_dir, "manifest.webmanifest"), "w", encoding="utf-8") as out:
+        out.write(manifest_json(form, desktop_file))
+    with open(os.path.join(site_dir, "index.html"), "w", encoding="utf-8") as out:
         out.write(index)
 
-    # A new build is a new cache: the worker's version is the page's hash.
+    # A new build of any file the worker keeps is a new cache: the version is their hash, so
+    # that a new icon reaches an installed app as surely as a new page.
     files = ["./", "index.html", "manifest.webmanifest"] + [name for name, *_ in ICONS]
+    version = hashlib.sha256()
+    for name in files[1:]:
+        with open(os.path.join(site_dir, name), "rb") as cached:
+            content = cached.read()
+        version.update(f"{name}\0{len(content)}\0".encode())
+        version.update(content)
     with open(worker, encoding="utf-8") as worker_file:
         script = worker_file.read()
-    script = script.replace("__VERSION__", hashlib.sha256(index).hexdigest()[:16], 1)
+    script = script.replace("__VERSION__", version.hexdigest()[:16], 1)
     script = script.replace("__FILES__", json.dumps(files), 1)
     with open(os.path.join(site_dir, "sw.js"), "w", encoding="utf-8") as out:
         out.write(script)
 
 
-def main():
-    form_dir, wasm, module, font, output = sys.argv[1:6]
-    site = sys.argv[6:]
-    if site and (site[0] != "--site" or len(site) != 5):
-        sys.exit(__doc__)
-    with open(os.path.join(form_dir, "form.json"), encoding="utf-8") as description:
-        form = json.load(description)
+def page_config(form, wasm, font_data):
+    """What the page's module starts from. Inside a script element nothing may close it."""
     controls = form["controls"]
-    font_data = base64.b64encode(subset_font(font, shown_characters(form))).decode()
-
-    width = max(c["left"] + c["width"] for c in controls) + MARGIN
-    height = max(c["top"] + c["height"] for c in controls) + MARGIN
     with open(wasm, "rb") as wasm_file:
         wasm_data = base64.b64encode(wasm_file.read()).decode()
-    with open(module, encoding="utf-8") as module_file:
-        script = module_file.read()
-    buttons = [c["name"] for c in controls if c["kind"] == "button"]
-    # Inside a script element nothing may close it.
-    config = json.dumps({
+    return json.dumps({
         "wasm": wasm_data,
         "typeface": form["typeface"],
         "font": font_data,
         "form": form["name"],
-        "fields": [c["name"] for c in tab_order(controls) if c["kind"] == "field"],
-        "button": buttons[0],
+        "fields": form["sideFields"],
+        "button": next(c["name"] for c in controls if c["role"] == "calculate"),
+        "tabOrder": [c["name"] for c in tab_order(controls)],
         "results": form["resultLabels"],
         "sideKeys": form["sideKeys"],
         "decimalCommaKey": form["decimalCommaKey"],
+        "outcomes": form["outcomes"],
+        "faultBox": form["faultBox"]["ids"],
         "faults": {f["outcome"]: {"name": f["name"], "explanation": f["explanation"]}
                    for f in form["faults"]},
     }, ensure_ascii=False).replace("</", "<\\/")
 
-    styles = "\n".join(control_style(c, i + 1) for i, c in enumerate(controls))
-    styles += "".join("\n" + rule for c in controls if c["kind"] == "picture"
-                      for rule in [drawn_part_rule(c)] if rule)
-    body = group_markup(form, form_dir)
-    narrow = narrow_styles(form)
-    touch = touch_styles(controls)
+
+def form_size(form):
+    margin = form["narrowLayout"]["formMargin"]
+    controls = form["controls"]
+    return (max(c["left"] + c["width"] for c in controls) + margin,
+            max(c["top"] + c["height"] for c in controls) + margin)
+
+
+def custom_properties(form):
+    """The numbers and colours page.css takes from the description."""
     layout = form["narrowLayout"]
-    margin = layout["margin"]
+    colours = form["colours"]
+    width, height = form_size(form)
     widest_block = max(b["width"] for g in layout["groups"] if g["style"] == "places"
                        for b in g["blocks"])
-    background = form["background"]
-    typeface = form["typeface"]
-    fault_box = form["faultBox"]
-    # The module runs once the document is parsed, wherever it stands. Standing first, its data
-    # (the calculation and the typeface) are read before the markup, which then comes in one
-    # piece: the form is not laid out and painted half-made while the rest is still being read.
-    page = f"""<!DOCTYPE html>
-<html lang="it">
-<head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<title>{html.escape(form["title"])}</title>
-<script type="module">
-{script}
-startPage({config});
-</script>
-<style>
-html,body{{margin:0;background:{background}}}
-#{form["name"]}{{position:relative;width:{width}px;height:{height}px;
-font-family:"{typeface}";font-weight:700;color:#000;background:{background}}}
-.group{{display:contents}}
-.group>*{{position:absolute;margin:0;box-sizing:border-box;font:inherit;font-size:inherit}}
-.label{{white-space:pre;line-height:normal;overflow:hidden}}
-input{{padding:0 3px;border:1px solid #767676;background:#fff;color:#000}}
-button{{padding:0;border:1px solid #767676;border-radius:3px;background:#e1e1e1;color:#000}}
-:focus-visible{{outline:2px solid #0000ff;outline-offset:1px}}
-.picture svg{{display:block}}
-dialog{{font:400 15px "{typeface}",sans-serif;width:min(22em,calc(100vw - 32px));box-sizing:border-box;border:1px solid #767676;padding:0}}
-dialog h2{{font-size:15px;margin:0;padding:6px 10px;background:#e1e1e1}}
-dialog p{{margin:12px 16px;overflow-wrap:anywhere}}
-dialog form{{text-align:right;margin:12px 16px}}
-dialog button{{min-width:{TOUCH_TARGET * 2}px;min-height:{TOUCH_TARGET}px}}
-{styles}
-@media (max-width:{width - 1}px){{
-#{form["name"]}{{width:auto;max-width:{COLUMN_WIDTH}px;height:auto;margin:0 auto;box-sizing:border-box;padding:8px clamp({margin}px,calc((100vw - {widest_block}px) / 2),{MARGIN}px) {MARGIN}px}}
-.group{{display:block;position:relative;margin:0 0 {GROUP_GAP}px}}
-.flowing>*,.scaled>*{{position:relative}}
-.flowing>.label{{white-space:normal;overflow-wrap:anywhere}}
-.scaled>*{{margin:0 auto {GROUP_GAP}px}}
-.places output{{white-space:normal;overflow-wrap:anywhere;max-width:100%}}
-{narrow}
-}}
-@media (max-width:{width - 1}px),(pointer:coarse){{
-{touch}
-}}
-</style>
-</head>
-<body>
-<main id="{form["name"]}">
-{body}
-</main>
-<dialog id="faultBox" aria-labelledby="faultTitle" aria-describedby="faultName faultExplanation">
-<h2 id="faultTitle">{html.escape(fault_box["title"])}</h2>
-<p id="faultName"></p>
-<p id="faultExplanation"></p>
-<form method="dialog"><button id="faultOk">{html.escape(fault_box["button"])}</button></form>
-</dialog>
-</body>
-</html>
-"""
-    page = ascii_page(page)
-    with open(output, "w", encoding="utf-8") as out:
-        out.write(page)
-    if site:
-        write_site(page, form, *site[1:])
+    properties = {
+        "face": form["background"], "text": colours["text"],
+        "field-ground": colours["fieldGround"], "border": colours["border"],
+        "button-face": colours["buttonFace"], "focus-ring": colours["focusRing"],
+        "typeface": f'"{form["typeface"]}"',
+        "form-width": f"{width}px", "form-height": f"{height}px",
+        "form-margin": f"{layout['formMargin']}px", "narrow-margin": f"{layout['margin']}px",
+        "column-width": f"{layout['columnWidth']}px", "group-gap": f"{layout['groupGap']}px",
+        "touch-target": f"{layout['touchTarget']}px", "widest-block": f"{widest_block}px",
+    }
+    return ":root{" + ";".join(f"--{name}:{value}" for name, value in properties.items()) + "}"
+
+
+def without_comments(text, opening, closing):
+    return re.sub(re.escape(opening) + ".*?" + re.escape(closing) + r"\n?", "", text, flags=re.S)
+
+
+def page_style(form):
+    controls = form["controls"]
+    rules = "\n".join(control_style(c, i + 1) for i, c in enumerate(controls))
+    rules += "".join("\n" + rule for c in controls if c["kind"] == "picture"
+                     for rule in [drawn_part_rule(c)] if rule)
+    with open(os.path.join(HERE, "page.css"), encoding="utf-8") as css:
+        static = without_comments(css.read(), "/*", "*/")
+    width, _ = form_size(form)
+    return custom_properties(form) + "\n" + string.Template(static).substitute(
+        controls=rules, narrow=f"(max-width:{width - 1}px)",
+        narrowControls=narrow_styles(form),
+        touchControls=touch_styles(controls, form["narrowLayout"]["touchTarget"]))
+
+
+def page(form, form_dir, script, config, links, worker):
+    """The page from its skeleton, page.html. The module runs once the document is parsed,
+    wherever it stands. Standing first, its data (the calculation and the typeface) are read
+    before the markup, which then comes in one piece: the form is not laid out and painted
+    half-made while the rest is still being read."""
+    ids = form["faultBox"]["ids"]
+    with open(os.path.join(HERE, "page.html"), encoding="utf-8") as skeleton:
+        template = string.Template(without_comments(skeleton.read(), "<!--", "-->"))
+    return ascii_page(template.substitute(
+        title=html.escape(form["title"]), links=links, script=script, config=config,
+        style=page_style(form), form=form["name"], groups=group_markup(form, form_dir),
+        box=ids["box"], boxTitle=ids["title"], boxName=ids["name"],
+        boxExplanation=ids["explanation"], boxButton=ids["button"],
+        boxTitleText=html.escape(form["faultBox"]["title"]),
+        boxButtonCaption=html.escape(form["faultBox"]["button"]), worker=worker))
+
+
+def arguments():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    for name in ("form_dir", "wasm", "module", "font", "icon", "output"):
+        parser.add_argument(name)
+    parser.add_argument("--site", action="store_true",
+                        help="write the site folder OUTPUT instead of the single file OUTPUT")
+    parser.add_argument("--desktop-file")
+    parser.add_argument("--worker")
+    args = parser.parse_args()
+    if args.site and not (args.desktop_file and args.worker):
+        parser.error("--site needs --desktop-file and --worker")
+    return args
+
+
+def main():
+    args = arguments()
+    with open(os.path.join(args.form_dir, "form.json"), encoding="utf-8") as description:
+        form = json.load(description)
+    with open(args.icon, "rb") as icon_file:
+        icon_svg = icon_file.read()
+    with open(args.module, encoding="utf-8") as module_file:
+        script = module_file.read()
+    font_data = base64.b64encode(subset_font(args.font, shown_characters(form))).decode()
+    config = page_config(form, args.wasm, font_data)
+    if args.site:
+        index = page(form, args.form_dir, script, config, site_links(form), REGISTER_WORKER)
+        write_site(index, form, args.output, icon_svg, args.desktop_file, args.worker)
+    else:
+        with open(args.output, "w", encoding="utf-8") as out:
+            out.write(page(form, args.form_dir, script, config, single_file_links(icon_svg), ""))
 
 
 if __name__ == "__main__":

@@ -19,9 +19,8 @@ const url = pathToFileURL(resolve(pagePath)).href;
 const form = JSON.parse(readFileSync(process.env.ZIREV1_FORM ??
   join(dirname(pagePath), '..', 'form', 'form.json'), 'utf8'));
 const ids = {
-  fields: form.controls.filter((c) => c.kind === 'field').sort((x, y) => x.tabIndex - y.tabIndex)
-    .map((c) => c.name),
-  button: form.controls.find((c) => c.kind === 'button').name,
+  fields: form.sideFields,
+  button: form.controls.find((c) => c.role === 'calculate').name,
 };
 const browser = await chromium.launch({
   executablePath: process.env.ZIREV1_CHROMIUM ?? '/usr/bin/chromium',

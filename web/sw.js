@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The site's service worker: the page, its manifest and its icons are kept on the first visit and
 // served from the cache first, so that the app opens offline. The build writes in the version
-// (the page's hash) and the files; a new build is a new cache, and the old ones are deleted.
+// (a hash of every file it keeps) and the files; a new build of any of them is a new cache, and
+// the old ones are deleted.
 const PREFIX = 'zirev1-';
 const CACHE = `${PREFIX}__VERSION__`;
 const FILES = __FILES__;

@@ -2,13 +2,10 @@
 // The web edition's one module: the glue to the calculation compiled to WebAssembly, and the
 // page's events, which behave as the desktop window's do.
 
-// What zirev1_calculate returns besides a fault's code (c_interface/zirev1_calculate.h).
-const RESULTS = 0;
-const NO_TRIANGLE = 1;
-const OUT_TOO_SMALL = 4;
-
 // Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
-// calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes:
+// calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes;
+// outcomes are the codes zirev1_calculate returns besides a fault's, as the form's description
+// gives them, { results, noTriangle, outTooSmall }:
 //   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
 //   calculate('1', '2', '3', '.') -> { noTriangle: true }
 //   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
@@ -16,7 +13,7 @@ const OUT_TOO_SMALL = 4;
 // The module is compiled synchronously: for its 66 KB that takes a few milliseconds, where an
 // asynchronous compile waits for the main thread to be free to finish, and the page is laying
 // itself out then. (Browsers refuse this only for modules of more than a few megabytes.)
-export function loadCalculation(moduleBytes) {
+export function loadCalculation(moduleBytes, outcomes) {
   const instance = new WebAssembly.Instance(new WebAssembly.Module(moduleBytes), {});
   const wasm = instance.exports;
   wasm._initialize();
@@ -43,19 +40,19 @@ export function loadCalculation(moduleBytes) {
         addresses[2], inputs[2].length, addresses[3], inputs[3].length,
         out, capacity, outLength);
       const length = new Uint32Array(wasm.memory.buffer, outLength, 1)[0];
-      const text = outcome === RESULTS
+      const text = outcome === outcomes.results
         ? decoder.decode(new Uint8Array(wasm.memory.buffer, out, length)) : '';
       wasm.zirev1_release(out);
       wasm.zirev1_release(outLength);
-      if (outcome === OUT_TOO_SMALL) {
+      if (outcome === outcomes.outTooSmall) {
         capacity = length;
         continue;
       }
       addresses.forEach((address) => wasm.zirev1_release(address));
-      if (outcome === RESULTS) {
+      if (outcome === outcomes.results) {
         return { texts: text.split('\n').slice(0, 12) };
       }
-      if (outcome === NO_TRIANGLE) {
+      if (outcome === outcomes.noTriangle) {
         return { noTriangle: true };
       }
       return { fault: outcome };
@@ -139,6 +136,21 @@ function filterSideField(field, sideKeys, decimalCommaOf) {
   });
 }
 
+// Tab goes round the form as in the window: from the last control to the first, and Shift+Tab
+// from the first to the last, instead of leaving for the browser's own controls (F6 and the
+// browser's keys still reach those).
+function goRoundOnTab(controls) {
+  const [first, last] = [controls[0], controls.at(-1)];
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
+    const [from, to] = event.shiftKey ? [first, last] : [last, first];
+    if (document.activeElement === from) {
+      event.preventDefault();
+      to.focus();
+    }
+  });
+}
+
 // The link to the triangle on the screen: the three field texts in the address's fragment,
 // '#a=3&b=4&c=5', each percent-encoded. A fragment comes from whoever sent the link: it is only
 // ever field text, and only its first LINK_LIMIT characters are read, the rest ignored. The first
@@ -147,8 +159,13 @@ function filterSideField(field, sideKeys, decimalCommaOf) {
 const LINK_KEYS = ['a', 'b', 'c']; // the sides, in the fields' Tab order
 const LINK_LIMIT = 4096;
 
+// A field can hold half of a surrogate pair (a paste, a script), which no URL can carry: it is
+// written as U+FFFD, as the calculation, which reads UTF-8, reads it too.
+const LONE_SURROGATE = /[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g;
+
 function linkFragment(texts) {
-  return texts.map((text, i) => `${LINK_KEYS[i]}=${encodeURIComponent(text)}`).join('&');
+  return texts.map((text, i) =>
+    `${LINK_KEYS[i]}=${encodeURIComponent(text.replace(LONE_SURROGATE, '\uFFFD'))}`).join('&');
 }
 
 // The field texts a fragment (without its '#') holds, or null when it names no side:
@@ -176,19 +193,20 @@ function sidesFromFragment(fragment) {
 // Starts the page from the form's data: config.wasm is the module's bytes in base64,
 // config.typeface the family and config.font the typeface's bytes in base64, config.form the
 // form's id, config.fields the side fields' ids in Tab order, config.button
-// Calcolo's id, config.results the twelve result labels' ids in writing order, config.sideKeys
+// Calcolo's id, config.tabOrder the ids of the controls that take the focus, in Tab order, config.results the twelve result labels' ids in writing order, config.sideKeys
 // the characters a side field accepts, config.decimalCommaKey the key entered as the point where
-// the decimal separator is the comma, and config.faults each fault's name and explanation by
-// its outcome code. A link's fragment in the address fills the fields and calculates once.
+// the decimal separator is the comma, config.outcomes the calculation's outcome codes,
+// config.faultBox the ids of the fault box and its parts, and config.faults each fault's name and
+// explanation by its outcome code. A link's fragment in the address fills the fields and calculates once.
 export function startPage(config) {
   // Made from its bytes, the typeface is ready at once, so the form is laid out a single time,
   // in it; a style sheet's font is loaded later, and everything laid out again.
   document.fonts.add(new FontFace(config.typeface, bytesOfBase64(config.font), { weight: '700' }));
-  const calculate = loadCalculation(bytesOfBase64(config.wasm));
+  const calculate = loadCalculation(bytesOfBase64(config.wasm), config.outcomes);
   const fields = config.fields.map((id) => document.getElementById(id));
   const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
-  const faultBox = document.getElementById('faultBox');
+  const faultBox = document.getElementById(config.faultBox.box);
   const separator = decimalSeparatorOnDemand();
   const decimalCommaOf = () => (separator() === ',' ? config.decimalCommaKey : null);
   fields.forEach((field) => filterSideField(field, config.sideKeys, decimalCommaOf));
@@ -197,12 +215,15 @@ export function startPage(config) {
     if (event.key === 'Enter') event.preventDefault();
   });
   function Command1_Click() {
+    // The box is modal, but a script's click still reaches the button behind it: one fault is
+    // reported at a time, and nothing is calculated until it is closed.
+    if (faultBox.open) return;
     const texts = fields.map((field) => field.value);
     const outcome = calculate(...texts, separator());
     if (outcome.fault !== undefined) {
       const fault = config.faults[outcome.fault];
-      document.getElementById('faultName').textContent = fault.name;
-      document.getElementById('faultExplanation').textContent = fault.explanation;
+      document.getElementById(config.faultBox.name).textContent = fault.name;
+      document.getElementById(config.faultBox.explanation).textContent = fault.explanation;
       faultBox.showModal();
     } else if (outcome.texts) {
       outcome.texts.forEach((text, i) => { results[i].textContent = text; });
@@ -216,6 +237,7 @@ export function startPage(config) {
     }
   }
   button.addEventListener('click', Command1_Click);
+  goRoundOnTab(config.tabOrder.map((id) => document.getElementById(id)));
   faultBox.addEventListener('close', () => button.focus());
 
   // Calcolo is on the first screen at every width: scrolling to it would only lay the page out

@@ -31,6 +31,13 @@ inline constexpr Colour DEFAULT_TEXT{0, 0, 0};
 inline constexpr Colour FACE_COLOUR{0xef, 0xef, 0xef};
 inline constexpr Colour FIELD_GROUND{0xff, 0xff, 0xff};
 
+// What a platform draws round the controls, as the page draws it: the fields' and the button's
+// border (a grey that keeps 4.5:1 against the face colour), the button's face, which the fault
+// box's title bar shares, and the ring round the control that has the keyboard's focus.
+inline constexpr Colour CONTROL_BORDER{0x76, 0x76, 0x76};
+inline constexpr Colour BUTTON_FACE{0xe1, 0xe1, 0xe1};
+inline constexpr Colour FOCUS_RING = BLUE;
+
 constexpr Colour inkColour(Ink ink) {
     return ink == Ink::Blue ? BLUE : DEFAULT_TEXT;
 }

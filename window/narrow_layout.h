@@ -65,6 +65,20 @@ inline constexpr NarrowGroup FORM2_NARROW_GROUPS[] = {
 inline constexpr int NARROWEST_SCREEN = 320 * TWIPS_PER_PIXEL;
 inline constexpr int NARROW_MARGIN = 7 * TWIPS_PER_PIXEL;
 
+// Room right of and below the farthest controls in the window, and round the column.
+inline constexpr int FORM_MARGIN = 16 * TWIPS_PER_PIXEL;
+// The least size of what a finger uses (Apple's and WCAG's 44 px).
+inline constexpr int TOUCH_TARGET = 44 * TWIPS_PER_PIXEL;
+// The room between the blocks of a group, and between groups.
+inline constexpr int BLOCK_GAP = 24 * TWIPS_PER_PIXEL;
+inline constexpr int GROUP_GAP = 16 * TWIPS_PER_PIXEL;
+// The widest the column gets: beyond it the lines are too long to read.
+inline constexpr int COLUMN_WIDTH = 640 * TWIPS_PER_PIXEL;
+// How many lines, about, a flowing caption may take at the narrowest screen.
+inline constexpr double FLOWING_LINES = 1.5;
+// A picture grows to the column's width, but to no more than this many times its own size.
+inline constexpr double PICTURE_GROWTH = 1.5;
+
 // The rectangle a block's controls take in the window, with their starting captions.
 constexpr TwipsRect blockBounds(const FormDescription& form,
                                 std::span<const std::string_view> block) {

@@ -3,20 +3,16 @@
 // targets a finger can hit, text that needs no zoom, no sideways scrolling, and no
 // accessibility violation at WCAG 2.2 AA.
 //
-// ZIREV1_PAGE: the built zirev1.html; ZIREV1_FORM: the form's description (form.json).
+// ZIREV1_PAGE, ZIREV1_FORM and ZIREV1_CALC as form_page.mjs reads them.
 
-import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { pathToFileURL } from 'node:url';
 import { devices, expect, test } from '@playwright/test';
+import {
+  CALCULATE, FORM, PICTURES, RESULTS_345, SIDE_FIELDS, calculateButton, calculateSides, faultBox,
+  open, results, sideField,
+} from './form_page.mjs';
 
-const PAGE = pathToFileURL(process.env.ZIREV1_PAGE).href;
-const FORM = JSON.parse(readFileSync(process.env.ZIREV1_FORM, 'utf8'));
-const FIELDS = FORM.controls.filter((c) => c.kind === 'field')
-  .sort((x, y) => x.tabIndex - y.tabIndex);
-const BUTTON = FORM.controls.find((c) => c.kind === 'button');
-const RESULTS_345 = ['36', '52', '12', '53', '7', '48', '89', '59', '60', '4.', '6.', '12.'];
-const TOUCH_TARGET = 44;
+const TOUCH_TARGET = FORM.narrowLayout.touchTarget;
 // WCAG 2.2's least target size, for a mouse: at the desktop size the page is the window.
 const POINTER_TARGET = 24;
 const FORM_WIDTH = Math.max(...FORM.controls.map((c) => c.left + c.width));
@@ -35,11 +31,6 @@ const SCREENS = [
   ['a 1280 × 800 desktop', { viewport: { width: 1280, height: 800 } }],
 ];
 
-async function open(page) {
-  await page.goto(PAGE);
-  await expect(page.locator('html')).toHaveAttribute('data-ready', 'true');
-}
-
 // What sticks out of the viewport sideways, and whether the document scrolls sideways.
 async function overflow(page) {
   return page.evaluate(() => {
@@ -54,11 +45,6 @@ async function overflow(page) {
   });
 }
 
-async function results(page) {
-  return page.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent),
-    FORM.resultLabels);
-}
-
 for (const [name, options] of SCREENS) {
   test.describe(`on ${name}`, () => {
     test.use(options);
@@ -66,7 +52,7 @@ for (const [name, options] of SCREENS) {
 
     test('targets, text sizes, no sideways scroll, and 3-4-5 by tapping', async ({ page }) => {
       const least = options.hasTouch ? TOUCH_TARGET : POINTER_TARGET;
-      const targets = [...FIELDS.map((c) => c.name), BUTTON.name];
+      const targets = [...SIDE_FIELDS.map((c) => c.name), CALCULATE.name];
       for (const id of targets) {
         const box = await page.locator(`#${id}`).boundingBox();
         expect(box.width, id).toBeGreaterThanOrEqual(least);
@@ -77,33 +63,30 @@ for (const [name, options] of SCREENS) {
         const element = document.getElementById(id);
         const scale = element.getBoundingClientRect().width / element.offsetWidth || 1;
         return parseFloat(getComputedStyle(element).fontSize) * scale;
-      }), [...FIELDS.map((c) => c.name), ...FORM.resultLabels]);
+      }), [...SIDE_FIELDS.map((c) => c.name), ...FORM.resultLabels]);
       sizes.forEach((size) => expect(size).toBeGreaterThanOrEqual(16));
 
       for (const [index, side] of ['3', '4', '5'].entries()) {
-        const field = page.locator(`#${FIELDS[index].name}`);
+        const field = sideField(page, index);
         if (options.hasTouch) await field.tap();
         else await field.click();
         await page.keyboard.type(side);
         await expect(field).toHaveValue(side);
       }
-      if (options.hasTouch) await page.locator(`#${BUTTON.name}`).tap();
-      else await page.locator(`#${BUTTON.name}`).click();
+      if (options.hasTouch) await calculateButton(page).tap();
+      else await calculateButton(page).click();
       expect(await results(page)).toEqual(RESULTS_345);
       expect(await overflow(page)).toEqual({ scrolls: false, outside: [] });
     });
 
     test("the fault box's OK button is a target too", async ({ page }) => {
-      await page.locator(`#${FIELDS[0].name}`).fill('9'.repeat(400));
-      await page.locator(`#${FIELDS[1].name}`).fill('1');
-      await page.locator(`#${FIELDS[2].name}`).fill('1');
-      await page.locator(`#${BUTTON.name}`).click();
-      const ok = page.locator('#faultOk');
+      await calculateSides(page, '9'.repeat(400), '1', '1');
+      const ok = faultBox(page).getByRole('button', { name: FORM.faultBox.button, exact: true });
       await expect(ok).toBeVisible();
       const box = await ok.boundingBox();
       expect(box.width).toBeGreaterThanOrEqual(TOUCH_TARGET);
       expect(box.height).toBeGreaterThanOrEqual(TOUCH_TARGET);
-      const dialog = await page.locator('#faultBox').boundingBox();
+      const dialog = await faultBox(page).boundingBox();
       expect(dialog.x).toBeGreaterThanOrEqual(0);
       expect(dialog.x + dialog.width).toBeLessThanOrEqual(options.viewport.width);
     });
@@ -114,10 +97,7 @@ for (const [name, options] of SCREENS) {
         runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21aa', 'wcag22aa'] },
       })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
       expect(await audit()).toEqual([]);
-      for (const [index, side] of ['3', '4', '5'].entries()) {
-        await page.locator(`#${FIELDS[index].name}`).fill(side);
-      }
-      await page.locator(`#${BUTTON.name}`).click();
+      await calculateSides(page, '3', '4', '5');
       expect(await audit()).toEqual([]);
     });
   });
@@ -178,7 +158,7 @@ test.describe('the narrow layout', () => {
     for (const width of [320, 412, 640]) {
       await page.setViewportSize({ width, height: 800 });
       await open(page);
-      for (const picture of FORM.controls.filter((c) => c.kind === 'picture')) {
+      for (const picture of PICTURES) {
         const shown = await page.evaluate((name) => {
           const box = document.getElementById(name);
           const column = box.parentElement.clientWidth;

@@ -3,8 +3,10 @@
 // Chromium's own check, working offline after one visit, replaced by a new build; and the single
 // file, from file://, with no worker and no error.
 //
-// ZIREV1_SITE: the built site folder; ZIREV1_PAGE: the single file; ZIREV1_FORM: form.json.
+// ZIREV1_SITE: the built site folder; ZIREV1_MAKE_SITE: how the build makes it (make_site.json);
+// ZIREV1_PAGE, ZIREV1_FORM and ZIREV1_CALC as form_page.mjs reads them.
 
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
@@ -13,22 +15,21 @@ import { tmpdir } from 'node:os';
 import { extname, join, normalize, sep } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { expect, test } from '@playwright/test';
+import { FORM, RESULTS_345, calculateSides, resultLabel } from './form_page.mjs';
 
 const SITE = process.env.ZIREV1_SITE;
 const PAGE = process.env.ZIREV1_PAGE;
-const FORM = JSON.parse(readFileSync(process.env.ZIREV1_FORM, 'utf8'));
-const FIELDS = FORM.controls.filter((c) => c.kind === 'field')
-  .sort((x, y) => x.tabIndex - y.tabIndex);
-const BUTTON = FORM.controls.find((c) => c.kind === 'button');
-const RESULTS_345 = ['36', '52', '12', '53', '7', '48', '89', '59', '60', '4.', '6.', '12.'];
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the folder's files, and nothing outside it, as a static host does.
+// Serves the folder's files, and nothing outside it, as a static host does; answered keeps each
+// request's path and status.
 async function serve(root) {
+  const answered = [];
   const server = createServer(async (request, response) => {
+    response.on('finish', () => answered.push([request.url, response.statusCode]));
     let path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (path.endsWith('/')) path += 'index.html';
     const file = normalize(join(root, path));
@@ -45,6 +46,7 @@ async function serve(root) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    answered,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();
       server.close(resolve);
@@ -52,9 +54,19 @@ async function serve(root) {
   };
 }
 
-// The cache a build's worker keeps: named by the page's hash.
-function cacheName(index) {
-  return `zirev1-${createHash('sha256').update(index).digest('hex').slice(0, 16)}`;
+// The cache a build's worker keeps, named by the version the build wrote into it.
+function cacheOf(site) {
+  const worker = readFileSync(join(site, 'sw.js'), 'utf8');
+  return `zirev1-${worker.match(/`\$\{PREFIX\}([0-9a-f]+)`/)[1]}`;
+}
+
+const sha256 = (bytes) => createHash('sha256').update(bytes).digest('hex');
+
+// Makes the site again into a folder, as the build does, from another icon.
+function makeSite(folder, icon) {
+  const { python, script, inputs, options } = JSON.parse(readFileSync(process.env.ZIREV1_MAKE_SITE,
+    'utf8'));
+  execFileSync(python, [script, '--site', ...inputs.slice(0, -1), icon, folder, ...options]);
 }
 
 async function ready(page) {
@@ -70,15 +82,6 @@ async function controlled(page) {
         navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }));
     }
   });
-}
-
-async function calculate345(page) {
-  for (const [index, side] of ['3', '4', '5'].entries()) {
-    await page.getByRole('textbox', { name: FIELDS[index].accessibleName }).fill(side);
-  }
-  await page.getByRole('button', { name: BUTTON.caption }).click();
-  return page.evaluate((ids) => ids.map((id) => document.getElementById(id).textContent),
-    FORM.resultLabels);
 }
 
 function pngSize(file) {
@@ -111,7 +114,10 @@ test.describe('the site', () => {
   test('the page is the single file\'s, which registers no worker', () => {
     const index = readFileSync(join(SITE, 'index.html'), 'utf8');
     const single = readFileSync(PAGE, 'utf8');
-    const form = (html) => html.slice(html.indexOf('<body>'), html.indexOf('</script>'));
+    // From the module to the fault box: the script, the style and the form.
+    const form = (html) => html.slice(html.indexOf('<script type="module">'),
+      html.indexOf('</dialog>'));
+    expect(form(single).length).toBeGreaterThan(100_000);
     expect(form(index)).toBe(form(single));
     expect(single).not.toContain('serviceWorker');
     expect(single).not.toContain('rel="manifest"');
@@ -143,17 +149,16 @@ test.describe('the site', () => {
       await page.goto(site.url);
       await ready(page);
       await controlled(page);
-      const index = readFileSync(join(SITE, 'index.html'));
-      expect(await page.evaluate(() => caches.keys())).toEqual([cacheName(index)]);
+      expect(await page.evaluate(() => caches.keys())).toEqual([cacheOf(SITE)]);
       await site.close();
       await context.setOffline(true);
 
       await page.reload();
       await ready(page);
-      expect(await calculate345(page)).toEqual(RESULTS_345);
+      expect(await calculateSides(page, '3', '4', '5')).toEqual(RESULTS_345);
       await page.goto(`${site.url}index.html?from=home#a=3&b=4&c=5`);
       await ready(page);
-      expect(await page.locator(`#${FORM.resultLabels[0]}`).textContent()).toBe('36');
+      await expect(resultLabel(page, 0)).toHaveText(RESULTS_345[0]);
       // What the installed app shows besides the page.
       const manifest = JSON.parse(readFileSync(join(SITE, 'manifest.webmanifest'), 'utf8'));
       const files = ['manifest.webmanifest', ...manifest.icons.map((icon) => icon.src),
@@ -172,20 +177,20 @@ test.describe('the site', () => {
       await ready(page);
       await controlled(page);
       const index = readFileSync(join(copy, 'index.html'), 'utf8');
-      const old = cacheName(index);
+      const old = cacheOf(copy);
       expect(await page.evaluate(() => caches.keys())).toEqual([old]);
 
-      // As the build writes it: a changed page, and its hash in the worker.
+      // As the build writes it: a changed page, and a new version in the worker.
       const rebuilt = index.replace('</head>', '<meta name="build" content="rebuilt">\n</head>');
       const worker = readFileSync(join(copy, 'sw.js'), 'utf8');
       const version = old.slice('zirev1-'.length);
       expect(worker.split(version).length).toBe(2);
+      const next = [...version].reverse().join('');
       writeFileSync(join(copy, 'index.html'), rebuilt);
-      writeFileSync(join(copy, 'sw.js'),
-        worker.replace(version, cacheName(rebuilt).slice('zirev1-'.length)));
+      writeFileSync(join(copy, 'sw.js'), worker.replace(version, next));
 
       await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
-      await expect.poll(() => page.evaluate(() => caches.keys())).toEqual([cacheName(rebuilt)]);
+      await expect.poll(() => page.evaluate(() => caches.keys())).toEqual([`zirev1-${next}`]);
       await copied.close();
       await context.setOffline(true);
       await page.reload();
@@ -195,6 +200,70 @@ test.describe('the site', () => {
       await copied.close();
       rmSync(copy, { recursive: true, force: true });
     }
+  });
+  // Only an icon changes: the installed app, which the worker serves, shows the new one.
+  test('a new build with only a new icon reaches the installed app', async ({ context, page }) => {
+    const copy = mkdtempSync(join(tmpdir(), 'zirev1-site-'));
+    const icon = join(copy, 'new-icon.svg');
+    cpSync(SITE, copy, { recursive: true });
+    const copied = await serve(copy);
+    // The launcher icon as the app gets it, by its hash.
+    const shown = () => page.evaluate(async () => {
+      const bytes = await (await fetch('icon-192.png')).arrayBuffer();
+      return [...new Uint8Array(await crypto.subtle.digest('SHA-256', bytes))]
+        .map((byte) => byte.toString(16).padStart(2, '0')).join('');
+    });
+    const built = (folder) => sha256(readFileSync(join(folder, 'icon-192.png')));
+    try {
+      await page.goto(copied.url);
+      await ready(page);
+      await controlled(page);
+      expect(await shown()).toBe(built(SITE));
+
+      writeFileSync(icon, '<svg xmlns="http://www.w3.org/2000/svg" width="128" height="128">' +
+        '<circle cx="64" cy="64" r="60" fill="#c00000"/></svg>\n');
+      makeSite(copy, icon);
+      const drawn = built(copy);
+      expect(drawn).not.toBe(built(SITE));
+      expect(readFileSync(join(copy, 'index.html'), 'utf8'))
+        .toBe(readFileSync(join(SITE, 'index.html'), 'utf8'));
+
+      await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+      await expect.poll(() => page.evaluate(() => caches.keys())).toEqual([cacheOf(copy)]);
+      await copied.close();
+      await context.setOffline(true);
+      await page.reload();
+      await ready(page);
+      expect(await shown()).toBe(drawn);
+    } finally {
+      await copied.close();
+      rmSync(copy, { recursive: true, force: true });
+    }
+  });
+
+  // Without an icon of its own the browser asks for /favicon.ico on every load, offline too.
+  test('no request fails, the tab\'s icon included, online and offline', async ({ context, page }) => {
+    const failed = [];
+    context.on('requestfailed', (request) => failed.push(request.url()));
+    context.on('response', (response) => {
+      if (response.status() >= 400) failed.push(`${response.status()} ${response.url()}`);
+    });
+    await page.goto(site.url);
+    await ready(page);
+    await controlled(page);
+    await page.reload();
+    await ready(page);
+    await page.waitForFunction(() => document.readyState === 'complete');
+    await expect.poll(() => site.answered.filter(([path]) => path.endsWith('.png')).length)
+      .toBeGreaterThan(0);
+    expect(site.answered.filter(([, status]) => status >= 400)).toEqual([]);
+    await site.close();
+    await context.setOffline(true);
+    await page.reload();
+    await ready(page);
+    await page.waitForFunction(() => document.readyState === 'complete');
+    expect(await page.locator('link[rel="icon"]').count()).toBe(1);
+    expect(failed).toEqual([]);
   });
 });
 
@@ -209,7 +278,7 @@ for (const [what, file] of [['the single file', () => PAGE],
     await page.goto(`${pathToFileURL(file()).href}#a=3&b=4&c=5`);
     await ready(page);
     await page.waitForFunction(() => document.readyState === 'complete');
-    expect(await page.locator(`#${FORM.resultLabels[0]}`).textContent()).toBe('36');
+    await expect(resultLabel(page, 0)).toHaveText(RESULTS_345[0]);
     expect(context.serviceWorkers()).toEqual([]);
     expect(problems).toEqual([]);
   });

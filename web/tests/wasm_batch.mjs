@@ -10,9 +10,9 @@ import { readFileSync, writeSync } from 'node:fs';
 import { loadCalculation } from '../zirev1.mjs';
 
 const [modulePath, formPath, separator] = process.argv.slice(2);
-const faultNames = new Map(JSON.parse(readFileSync(formPath, 'utf8')).faults
-  .map((fault) => [fault.outcome, fault.name]));
-const calculate = loadCalculation(readFileSync(modulePath));
+const form = JSON.parse(readFileSync(formPath, 'utf8'));
+const faultNames = new Map(form.faults.map((fault) => [fault.outcome, fault.name]));
+const calculate = loadCalculation(readFileSync(modulePath), form.outcomes);
 const input = readFileSync(0);
 const TAB = 9;
 const LINE_FEED = 10;
