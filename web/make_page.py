@@ -333,7 +333,6 @@ def page_config(form, wasm, font_data):
         "form": form["name"],
         "fields": form["sideFields"],
         "button": next(c["name"] for c in controls if c["role"] == "calculate"),
-        "tabOrder": [c["name"] for c in tab_order(controls)],
         "results": form["resultLabels"],
         "sideKeys": form["sideKeys"],
         "decimalCommaKey": form["decimalCommaKey"],

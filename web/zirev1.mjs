@@ -136,21 +136,6 @@ function filterSideField(field, sideKeys, decimalCommaOf) {
   });
 }
 
-// Tab goes round the form as in the window: from the last control to the first, and Shift+Tab
-// from the first to the last, instead of leaving for the browser's own controls (F6 and the
-// browser's keys still reach those).
-function goRoundOnTab(controls) {
-  const [first, last] = [controls[0], controls.at(-1)];
-  document.addEventListener('keydown', (event) => {
-    if (event.key !== 'Tab' || event.ctrlKey || event.altKey || event.metaKey) return;
-    const [from, to] = event.shiftKey ? [first, last] : [last, first];
-    if (document.activeElement === from) {
-      event.preventDefault();
-      to.focus();
-    }
-  });
-}
-
 // The link to the triangle on the screen: the three field texts in the address's fragment,
 // '#a=3&b=4&c=5', each percent-encoded. A fragment comes from whoever sent the link: it is only
 // ever field text, and only its first LINK_LIMIT characters are read, the rest ignored. The first
@@ -193,7 +178,7 @@ function sidesFromFragment(fragment) {
 // Starts the page from the form's data: config.wasm is the module's bytes in base64,
 // config.typeface the family and config.font the typeface's bytes in base64, config.form the
 // form's id, config.fields the side fields' ids in Tab order, config.button
-// Calcolo's id, config.tabOrder the ids of the controls that take the focus, in Tab order, config.results the twelve result labels' ids in writing order, config.sideKeys
+// Calcolo's id, config.results the twelve result labels' ids in writing order, config.sideKeys
 // the characters a side field accepts, config.decimalCommaKey the key entered as the point where
 // the decimal separator is the comma, config.outcomes the calculation's outcome codes,
 // config.faultBox the ids of the fault box and its parts, and config.faults each fault's name and
@@ -237,7 +222,6 @@ export function startPage(config) {
     }
   }
   button.addEventListener('click', Command1_Click);
-  goRoundOnTab(config.tabOrder.map((id) => document.getElementById(id)));
   faultBox.addEventListener('close', () => button.focus());
 
   // Calcolo is on the first screen at every width: scrolling to it would only lay the page out

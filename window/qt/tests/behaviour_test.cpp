@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 using namespace zirev1;
@@ -25,11 +26,12 @@ bool holdsHere(Locales locales) {
 }
 
 const KnownDeviation* deviationOf(const Scenario& scenario) {
-    const auto found = std::find_if(
-        FORM2_KNOWN_DEVIATIONS.begin(), FORM2_KNOWN_DEVIATIONS.end(), [&](const auto& known) {
-            return known.frontEnd == FrontEnd::Qt && known.scenario == scenario.name;
-        });
-    return found == FORM2_KNOWN_DEVIATIONS.end() ? nullptr : &*found;
+    const auto found =
+        std::find_if(std::begin(FORM2_KNOWN_DEVIATIONS), std::end(FORM2_KNOWN_DEVIATIONS),
+                     [&](const auto& known) {
+                         return known.frontEnd == FrontEnd::Qt && known.scenario == scenario.name;
+                     });
+    return found == std::end(FORM2_KNOWN_DEVIATIONS) ? nullptr : &*found;
 }
 
 // The twelve texts a Results step names, with the user's decimal separator.
