@@ -2,47 +2,13 @@
 #include "decimal_squares.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace zirev1 {
 namespace {
-
-// significand · 10^exponent, with no trailing zero in the significand.
-struct Decimal {
-    std::uint64_t significand = 0;
-    int exponent = 0;
-};
-
-// The shortest decimal that reads back as the double: what to_chars writes with no precision
-// given, as "0.3", "123" or "1.5e-07".
-Decimal shortestDecimal(double value) {
-    std::array<char, 32> buffer;
-    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    Decimal d;
-    const char* it = buffer.data();
-    bool afterPoint = false;
-    for (; it != end && *it != 'e'; ++it) {
-        if (*it == '.') {
-            afterPoint = true;
-            continue;
-        }
-        d.significand = d.significand * 10 + static_cast<std::uint64_t>(*it - '0');
-        d.exponent -= afterPoint ? 1 : 0;
-    }
-    if (it != end) {
-        int written = 0;
-        std::from_chars(it + (it[1] == '+' ? 2 : 1), end, written);
-        d.exponent += written;
-    }
-    while (d.significand % 10 == 0) {
-        d.significand /= 10;
-        ++d.exponent;
-    }
-    return d;
-}
 
 // A natural number in base 2^32, lowest limb first, without leading zero limbs.
 using Natural = std::vector<std::uint32_t>;
@@ -110,6 +76,61 @@ int compare(const Natural& x, const Natural& y) {
     return 0;
 }
 
+// Divides in place and returns the remainder.
+std::uint32_t divideBy(Natural& n, std::uint32_t divisor) {
+    std::uint64_t remainder = 0;
+    for (std::size_t i = n.size(); i-- > 0;) {
+        const std::uint64_t current = (remainder << 32) | n[i];
+        n[i] = static_cast<std::uint32_t>(current / divisor);
+        remainder = current % divisor;
+    }
+    while (!n.empty() && n.back() == 0) {
+        n.pop_back();
+    }
+    return static_cast<std::uint32_t>(remainder);
+}
+
+// significand · 10^exponent, with no trailing zero in the significand.
+struct Decimal {
+    std::uint64_t significand = 0;
+    int exponent = 0;
+};
+
+constexpr int SIGNIFICANT_DIGITS = 15;
+
+// A positive finite double rounded to 15 significant digits, from its exact decimal expansion,
+// half away from zero. Any decimal of at most 15 significant digits lies so close to the double
+// it reads as (within 2^-53 of it, relative) that this gives that decimal back.
+Decimal roundedToFifteenDigits(double value) {
+    int binaryExponent = 0;
+    const double fraction = std::frexp(value, &binaryExponent);
+    Natural n = natural(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
+    int exponent = 0;
+    // value = n · 2^shift; a negative power of two is 5^k / 10^k.
+    for (int shift = binaryExponent - 53; shift != 0; shift += shift > 0 ? -1 : 1) {
+        multiplyBy(n, shift > 0 ? 2 : 5);
+        exponent -= shift > 0 ? 0 : 1;
+    }
+    std::string digits; // lowest first
+    while (!n.empty()) {
+        digits += static_cast<char>('0' + divideBy(n, 10));
+    }
+    Decimal d;
+    const int dropped = std::max(0, static_cast<int>(digits.size()) - SIGNIFICANT_DIGITS);
+    for (std::size_t i = digits.size(); i-- > static_cast<std::size_t>(dropped);) {
+        d.significand = d.significand * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    }
+    if (dropped > 0 && digits[dropped - 1] >= '5') {
+        ++d.significand;
+    }
+    d.exponent = exponent + dropped;
+    while (d.significand % 10 == 0) {
+        d.significand /= 10;
+        ++d.exponent;
+    }
+    return d;
+}
+
 // The square of d in units of 10^(2 · lowestExponent).
 Natural scaledSquare(const Decimal& d, int lowestExponent) {
     Natural n = natural(d.significand);
@@ -122,9 +143,9 @@ Natural scaledSquare(const Decimal& d, int lowestExponent) {
 } // namespace
 
 int compareDecimalSquares(double x, double y, double z) {
-    const Decimal dx = shortestDecimal(x);
-    const Decimal dy = shortestDecimal(y);
-    const Decimal dz = shortestDecimal(z);
+    const Decimal dx = roundedToFifteenDigits(x);
+    const Decimal dy = roundedToFifteenDigits(y);
+    const Decimal dz = roundedToFifteenDigits(z);
     const int lowest = std::min({dx.exponent, dy.exponent, dz.exponent});
     return compare(sum(scaledSquare(dx, lowest), scaledSquare(dy, lowest)),
                    scaledSquare(dz, lowest));
