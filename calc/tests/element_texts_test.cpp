@@ -2,9 +2,11 @@
 #include "calculate_from_texts.h"
 #include "calculate_with_elements.h"
 #include "checked_expectations.h"
+#include "zirev1_elements.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace zirev1 {
@@ -89,6 +91,30 @@ TEST(CalculateWithElements, ZeroAreaIsADivisionByZero) {
     const std::string tiny = std::string("0.").append(100, '0').append("1");
     EXPECT_TRUE(valueOf(calculateFromTexts(tiny, tiny, tiny, ".")));
     EXPECT_EQ(faultOf(calculateWithElements(tiny, tiny, tiny, ".")), FaultKind::DivisionByZero);
+}
+
+TEST(Zirev1Elements, TheTwelveThenTheElementsOneALine) {
+    char out[2048];
+    size_t length = 0;
+    ASSERT_EQ(zirev1_elements("3", 1, "4", 1, "5", 1, ",", 1, out, sizeof out, &length),
+              ZIREV1_RESULTS);
+    const std::string text(out, length);
+    EXPECT_EQ(text.rfind("36\n52\n12\n53\n7\n48\n89\n59\n60\n4,\n6,\n12,\n6,\n3,\n", 0), 0u);
+    const std::string end = "\nrettangolo\nscaleno\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), ResultTexts::count + ElementTexts::count);
+
+    size_t needed = 0;
+    EXPECT_EQ(zirev1_elements("3", 1, "4", 1, "5", 1, ",", 1, out, length - 1, &needed),
+              ZIREV1_OUT_TOO_SMALL);
+    EXPECT_EQ(needed, length);
+    EXPECT_EQ(zirev1_elements("1", 1, "2", 1, "3", 1, ".", 1, out, sizeof out, &needed),
+              ZIREV1_NO_TRIANGLE);
+    EXPECT_EQ(needed, 0u);
+    const std::string tiny = std::string("0.").append(100, '0').append("1");
+    EXPECT_EQ(zirev1_elements(tiny.data(), tiny.size(), tiny.data(), tiny.size(), tiny.data(),
+                              tiny.size(), ".", 1, out, sizeof out, &needed),
+              ZIREV1_DIVISION_BY_ZERO);
 }
 
 } // namespace
