@@ -47,9 +47,9 @@ struct TriangleElements {
 };
 
 // Works out every element from a solution (see triangle_elements.cpp for each formula). Ends in
-// a DivisionByZero fault when the area has underflowed to 0 (sides below about 1e-77 make that
-// happen, and the circumradius divides by it), and in an Overflow fault should any element leave
-// the double range; no element is then returned.
+// a DivisionByZero fault when the area has underflowed to 0, as it does for sides of about 1e-81
+// and less (up to about 1e-73 in a needle), since the circumradius divides by it; and in an
+// Overflow fault should any element leave the double range. No element is then returned.
 //
 //   triangleElements(3, 4, 5 solved) -> medians 4.272002, 3.605551, 2.5; r 1, R 2.5; right
 Checked<TriangleElements> triangleElements(const TriangleSolution& solution);
