@@ -4,21 +4,25 @@
 #include "calculate_with_elements.h"
 
 #include <cstring>
-#include <string_view>
+#include <string>
 
 namespace {
 
-// Each text followed by a line feed, as many as fit; the total length needed either way.
-template <typename Texts>
-void putLines(const Texts& texts, char*& out, size_t& needed, size_t capacity) {
+template <typename Texts> size_t linesLength(const Texts& texts) {
+    size_t length = 0;
     for (const std::string& text : texts) {
-        needed += text.size() + 1;
-        if (needed <= capacity) {
-            std::memcpy(out, text.data(), text.size());
-            out += text.size();
-            *out++ = '\n';
-        }
+        length += text.size() + 1;
     }
+    return length;
+}
+
+template <typename Texts> char* putLines(const Texts& texts, char* out) {
+    for (const std::string& text : texts) {
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+        *out++ = '\n';
+    }
+    return out;
 }
 
 } // namespace
@@ -36,9 +40,11 @@ int zirev1_elements(const char* a, size_t aLength, const char* b, size_t bLength
     if (!*result) {
         return ZIREV1_NO_TRIANGLE;
     }
-    size_t needed = 0;
-    putLines((*result)->results.texts, out, needed, outCapacity);
-    putLines((*result)->elements.texts, out, needed, outCapacity);
-    *outLength = needed;
-    return needed > outCapacity ? ZIREV1_OUT_TOO_SMALL : ZIREV1_RESULTS;
+    const auto& texts = **result;
+    *outLength = linesLength(texts.results.texts) + linesLength(texts.elements.texts);
+    if (*outLength > outCapacity) {
+        return ZIREV1_OUT_TOO_SMALL;
+    }
+    putLines(texts.elements.texts, putLines(texts.results.texts, out));
+    return ZIREV1_RESULTS;
 }
