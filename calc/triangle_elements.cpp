@@ -40,8 +40,8 @@ double median(double p, double opposite, double first, double second) {
 }
 
 // 2√(bc · p(p − a)) / (b + c), with the two square roots taken apart: the product under a single
-// root reaches the fourth power of the sides and would overflow for sides of 1e77, long before
-// the bisector does.
+// root reaches the fourth power of the sides and leaves the double range above 1e77, while a
+// needle's sides may reach about 1e85 with all their elements in range.
 double bisector(double p, double opposite, double first, double second) {
     const double root = std::sqrt(p * halfExcess(opposite, first, second));
     return (2 * (std::sqrt(first * second) * root)) / (first + second);
