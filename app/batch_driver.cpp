@@ -3,6 +3,7 @@
 
 #include "arithmetic_fault.h"
 #include "calculate_from_texts.h"
+#include "calculate_with_elements.h"
 #include "line_reader.h"
 #include "output_sink.h"
 
@@ -28,24 +29,42 @@ std::array<std::string_view, 3> splitFields(std::string_view line) {
     return fields;
 }
 
+void putTabSeparated(OutputSink& out, const auto& texts) {
+    bool first = true;
+    for (const std::string& text : texts) {
+        if (!first) {
+            out.put('\t');
+        }
+        out.write(text);
+        first = false;
+    }
+}
+
 void answer(OutputSink& out, std::string_view line, std::string_view decimalSeparator) {
     const auto [a, b, c] = splitFields(line);
     const auto result = calculateFromTexts(a, b, c, decimalSeparator);
     if (result.faulted()) {
         out.write(faultName(result.fault()));
     } else if (*result) {
-        for (std::size_t i = 0; i < ResultTexts::count; ++i) {
-            if (i > 0) {
-                out.put('\t');
-            }
-            out.write((*result)->texts[i]);
-        }
+        putTabSeparated(out, (*result)->texts);
+    }
+}
+
+void answerWithElements(OutputSink& out, std::string_view line, std::string_view decimalSeparator) {
+    const auto [a, b, c] = splitFields(line);
+    const auto result = calculateWithElements(a, b, c, decimalSeparator);
+    if (result.faulted()) {
+        out.write(faultName(result.fault()));
+    } else if (*result) {
+        putTabSeparated(out, (*result)->results.texts);
+        out.put('\t');
+        putTabSeparated(out, (*result)->elements.texts);
     }
 }
 
 } // namespace
 
-int runBatch(int inputFd, int outputFd, std::string_view decimalSeparator) {
+int runBatch(int inputFd, int outputFd, std::string_view decimalSeparator, BatchAnswer kind) {
     LineReader reader(inputFd, MAX_BATCH_LINE_LENGTH);
     OutputSink out(outputFd);
     try {
@@ -53,7 +72,8 @@ int runBatch(int inputFd, int outputFd, std::string_view decimalSeparator) {
             if (line->tooLong) {
                 out.write("Riga troppo lunga");
             } else {
-                answer(out, line->text, decimalSeparator);
+                (kind == BatchAnswer::WithElements ? answerWithElements : answer)(out, line->text,
+                                                                                  decimalSeparator);
             }
             out.put('\n');
             // Answer each line at once when the input comes slowly (a person typing).

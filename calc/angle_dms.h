@@ -27,4 +27,12 @@ struct AngleDms {
 //   splitAngle(pi / 2)             -> 89 59 60   (no carry)
 Checked<AngleDms> splitAngle(double radians);
 
+// The same reading with the carry the window leaves out: 60 seconds become a minute, and 60
+// minutes a degree. Readings without 60 seconds come back as they are.
+//
+//   carriedDms({89, 59, 60}) -> 90 0 0
+//   carriedDms({53, 7, 60})  -> 53 8 0
+//   carriedDms({36, 52, 12}) -> 36 52 12
+AngleDms carriedDms(AngleDms dms);
+
 } // namespace zirev1

@@ -5,10 +5,8 @@
 
 namespace zirev1 {
 
-Checked<std::optional<ResultTexts>> calculateFromTexts(std::string_view textA,
-                                                       std::string_view textB,
-                                                       std::string_view textC,
-                                                       std::string_view decimalSeparator) {
+Checked<std::optional<TriangleSolution>>
+solveFromTexts(std::string_view textA, std::string_view textB, std::string_view textC) {
     const Checked<double> a = readSideLength(textA);
     if (a.faulted()) {
         return a.fault();
@@ -24,7 +22,14 @@ Checked<std::optional<ResultTexts>> calculateFromTexts(std::string_view textA,
     if (c.faulted()) {
         return c.fault();
     }
-    const auto solution = solveTriangle(*a, *b, *c);
+    return solveTriangle(*a, *b, *c);
+}
+
+Checked<std::optional<ResultTexts>> calculateFromTexts(std::string_view textA,
+                                                       std::string_view textB,
+                                                       std::string_view textC,
+                                                       std::string_view decimalSeparator) {
+    const auto solution = solveFromTexts(textA, textB, textC);
     if (solution.faulted()) {
         return solution.fault();
     }

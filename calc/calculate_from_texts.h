@@ -8,6 +8,11 @@
 
 namespace zirev1 {
 
+// The reading and solving steps of calculateFromTexts, with the same stops and faults, up to the
+// solution itself.
+Checked<std::optional<TriangleSolution>>
+solveFromTexts(std::string_view textA, std::string_view textB, std::string_view textC);
+
 // What the Calculate button does, without any window: reads a, then b; stops with nothing when
 // b is 0 (c is then never read); reads c, solves the triangle and returns its twelve texts, or
 // nothing when the sides make no triangle. Ends in a fault on overflow (a side beyond the double

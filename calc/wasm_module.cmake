@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # The calculation as a WebAssembly module (build/wasm/zirev1_calc.wasm), made by the normal build
 # whenever clang can target wasm32-wasi with Debian's wasi-libc and libc++ for wasm32. It exports
-# zirev1_calculate (c_interface/zirev1_calculate.h), zirev1_allocate and zirev1_release, and
-# imports nothing. Where it is built, the custom target zirev1_wasm exists and its property
+# zirev1_calculate (c_interface/zirev1_calculate.h), zirev1_elements (zirev1_elements.h),
+# zirev1_allocate and zirev1_release, and imports nothing. Where it is built, the custom target zirev1_wasm exists and its property
 # ZIREV1_MODULE_FILE names the module.
 option(ZIREV1_WASM "Build the WebAssembly module when the wasm32-wasi toolchain is present" ON)
 if(ZIREV1_FUZZ OR ZIREV1_SANITIZE OR CMAKE_CROSSCOMPILING)
@@ -63,7 +63,8 @@ add_custom_command(
   COMMAND ${ZIREV1_WASM_CXX} ${ZIREV1_WASM_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}
           -I${CMAKE_CURRENT_SOURCE_DIR}/c_interface ${sources}
           ${CMAKE_CURRENT_SOURCE_DIR}/c_interface/wasm_exports.cpp
-          -Wl,--export=zirev1_calculate -Wl,--strip-all -o ${module}
+          -Wl,--export=zirev1_calculate -Wl,--export=zirev1_elements -Wl,--strip-all
+          -o ${module}
   DEPENDS ${sources} ${headers} ${CMAKE_CURRENT_SOURCE_DIR}/c_interface/wasm_exports.cpp
   COMMENT "Building the calculation for WebAssembly"
   VERBATIM)

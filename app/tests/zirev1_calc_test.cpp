@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <clocale>
 #include <cstdio>
@@ -131,12 +132,15 @@ TEST(ZirevCalcArguments, OptionsOnlyAsTheSoleArgument) {
         const bool endsWord = quote + 1 == help.out.size() || std::isspace(help.out[quote + 1]);
         EXPECT_FALSE(afterVowel && endsWord) << help.out.substr(quote - 10, 12);
     }
+    EXPECT_NE(help.out.find("--elements"), std::string::npos);
     // With three arguments, "--help" is a field text like any other.
     EXPECT_EQ(runCalc("--help 4 5").status, 1);
+    EXPECT_EQ(runCalc("--elements 4 5").status, 1);
 }
 
 TEST(ZirevCalcArguments, WrongNumberOfArgumentsIsAUsageError) {
-    for (const char* args : {"3", "3 4", "3 4 5 6", "--bogus"}) {
+    for (const char* args :
+         {"3", "3 4", "3 4 5 6", "--bogus", "3 --elements 4 5", "--elements 3 4 5 6"}) {
         const CalcRun run = runCalc(args);
         EXPECT_EQ(run.status, 64) << args;
         EXPECT_EQ(run.out, "") << args;
@@ -229,6 +233,56 @@ TEST(ZirevCalcBatch, ClosedOutputPipeEndsQuietly) {
                                 quoted(ZIREV1_CALC_PATH) + " | head -n 1";
     // The status of zirev1-calc itself; yes and head -c die of SIGPIPE as usual.
     EXPECT_EQ(runScript(command + "; echo status=${PIPESTATUS[2]}").first, LINE_345 + "status=0\n");
+}
+
+const std::string TINY = std::string("0.").append(100, '0').append("1");
+
+std::size_t count(const std::string& text, char ch) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), ch));
+}
+
+TEST(ZirevCalcElements, TheTwelveThenTheElementsOneALine) {
+    const CalcRun run = runCalc("--elements 3 4 5");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind(RESULT_345 + "6.\n3.\n2.\n1.\n0.333333\n18.4349\n", 0), 0u);
+    EXPECT_EQ(count(run.out, '\n'), 12u + 52u);
+    EXPECT_NE(run.out.find("\n90\n0\n0\n180.0000\n200.0000\n"), std::string::npos);
+    EXPECT_TRUE(run.out.ends_with("\nrettangolo\nscaleno\n"));
+}
+
+TEST(ZirevCalcElements, FaultsAndNoTriangleAsWithoutThem) {
+    EXPECT_EQ(runCalc("--elements 1 2 3").status, 1);
+    const CalcRun tiny = runCalc("--elements " + TINY + " " + TINY + " " + TINY);
+    EXPECT_EQ(tiny.status, 2);
+    EXPECT_EQ(tiny.out, "");
+    EXPECT_EQ(tiny.err, "Divisione per zero\n");
+    EXPECT_EQ(runCalc(TINY + " " + TINY + " " + TINY).status, 0); // the twelve alone do not divide
+}
+
+TEST(ZirevCalcElements, BatchLinesHoldTheTwelveThenTheElements) {
+    const CalcRun run = runCalc("--elements", "3\t4\t5\n1\t2\t3\n" + TINY + "\t" + TINY + "\t" +
+                                                  TINY + "\n7\t8\t9\n");
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line.rfind(LINE_345.substr(0, LINE_345.size() - 1) + "\t6.\t3.\t", 0), 0u);
+    EXPECT_EQ(count(line, '\t'), 12u + 52u - 1);
+    std::getline(lines, line);
+    EXPECT_EQ(line, "");
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Divisione per zero");
+    std::getline(lines, line);
+    EXPECT_TRUE(line.ends_with("\tacutangolo\tscaleno")) << line;
+}
+
+TEST(ZirevCalcElements, CommaLocale) {
+    if (!localeInstalled("it_IT.UTF-8")) {
+        GTEST_SKIP() << "it_IT.UTF-8 is not installed";
+    }
+    const CalcRun run = runCalc("--elements 3 4 5", "", "it_IT.UTF-8");
+    EXPECT_NE(run.out.find("\n0,333333\n18,4349\n20,4833\n0,321751\n"), std::string::npos);
+    EXPECT_EQ(run.out.find('.'), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// What the WebAssembly module exports besides zirev1_calculate: memory for the host to place the
-// texts in.
+// What the WebAssembly module exports besides zirev1_calculate and zirev1_elements: memory for the
+// host to place the texts in.
 
 #include "zirev1_calculate.h"
 
