@@ -4,16 +4,17 @@
 
 // Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
 // calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes;
-// outcomes are the codes zirev1_calculate returns besides a fault's, as the form's description
-// gives them, { results, noTriangle, outTooSmall }:
+// outcomes are the codes the module's entries return besides a fault's, as the form's
+// description gives them, { results, noTriangle, outTooSmall }; entry is the module's entry that
+// calculates: zirev1_calculate for the twelve texts, zirev1_elements for them and every element:
 //   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
 //   calculate('1', '2', '3', '.') -> { noTriangle: true }
 //   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
 //                                                  for a side of 400 nines)
-// The module is compiled synchronously: for its 66 KB that takes a few milliseconds, where an
+// The module is compiled synchronously: for its 79 KB that takes a few milliseconds, where an
 // asynchronous compile waits for the main thread to be free to finish, and the page is laying
 // itself out then. (Browsers refuse this only for modules of more than a few megabytes.)
-export function loadCalculation(moduleBytes, outcomes) {
+export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate') {
   const instance = new WebAssembly.Instance(new WebAssembly.Module(moduleBytes), {});
   const wasm = instance.exports;
   wasm._initialize();
@@ -35,7 +36,7 @@ export function loadCalculation(moduleBytes, outcomes) {
     for (;;) {
       const out = wasm.zirev1_allocate(capacity);
       const outLength = wasm.zirev1_allocate(4);
-      const outcome = wasm.zirev1_calculate(
+      const outcome = wasm[entry](
         addresses[0], inputs[0].length, addresses[1], inputs[1].length,
         addresses[2], inputs[2].length, addresses[3], inputs[3].length,
         out, capacity, outLength);
@@ -50,7 +51,7 @@ export function loadCalculation(moduleBytes, outcomes) {
       }
       addresses.forEach((address) => wasm.zirev1_release(address));
       if (outcome === outcomes.results) {
-        return { texts: text.split('\n').slice(0, 12) };
+        return { texts: text.slice(0, -1).split('\n') };
       }
       if (outcome === outcomes.noTriangle) {
         return { noTriangle: true };

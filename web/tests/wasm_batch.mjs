@@ -2,17 +2,20 @@
 // zirev1-calc's batch mode, with the WebAssembly module doing the calculation: reads lines of
 // tab-separated field texts on standard input and writes the same lines zirev1-calc writes.
 //
-//   node wasm_batch.mjs MODULE.wasm FORM.json SEPARATOR < fields.tsv > answers.tsv
+//   node wasm_batch.mjs MODULE.wasm FORM.json SEPARATOR [--elements] < fields.tsv > answers.tsv
+//
+// With --elements, as zirev1-calc --elements: every element after the twelve texts.
 //
 // A fault is written by its name, which the form's description (form.json) gives by outcome code.
 
 import { readFileSync, writeSync } from 'node:fs';
 import { loadCalculation } from '../zirev1.mjs';
 
-const [modulePath, formPath, separator] = process.argv.slice(2);
+const [modulePath, formPath, separator, option] = process.argv.slice(2);
 const form = JSON.parse(readFileSync(formPath, 'utf8'));
 const faultNames = new Map(form.faults.map((fault) => [fault.outcome, fault.name]));
-const calculate = loadCalculation(readFileSync(modulePath), form.outcomes);
+const calculate = loadCalculation(readFileSync(modulePath), form.outcomes,
+  option === '--elements' ? 'zirev1_elements' : 'zirev1_calculate');
 const input = readFileSync(0);
 const TAB = 9;
 const LINE_FEED = 10;
