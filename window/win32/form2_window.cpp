@@ -7,6 +7,7 @@
 #include "gdiplus_canvas.h"
 #include "resource_ids.h"
 #include "side_key_filter.h"
+#include "unicode_text.h"
 #include "wide_text.h"
 
 #include <commctrl.h>
@@ -45,6 +46,8 @@ struct Form2State {
     std::unique_ptr<Gdiplus::PrivateFontCollection> fontCollection;
     std::unique_ptr<Gdiplus::FontFamily> family;
     IAccPropServices* annotations = nullptr;
+    // While a fault box is open, its modal loop still dispatches clicks posted to Calcolo.
+    bool reportingFault = false;
 };
 
 Form2State* stateOf(HWND window) {
@@ -130,9 +133,11 @@ void layOut(HWND window, Form2State& state) {
     placeControls(window, state);
 }
 
-void reportFault(HWND window, FaultKind fault) {
+void reportFault(HWND window, Form2State& state, FaultKind fault) {
     const std::wstring text = toWide(faultName(fault)) + L"\n\n" + toWide(faultExplanation(fault));
+    state.reportingFault = true;
     MessageBoxW(window, text.c_str(), toWide(FAULT_BOX_TITLE).c_str(), MB_OK | MB_ICONERROR);
+    state.reportingFault = false;
 }
 
 std::string fieldText(HWND field) {
@@ -143,15 +148,18 @@ std::string fieldText(HWND field) {
 }
 
 // The one call into the calculation: invalid sides change nothing, a fault is reported with
-// every label left as it was.
+// every label left as it was, and no calculation starts until its box is closed.
 void Command1_Click(HWND window, Form2State& state) {
+    if (state.reportingFault) {
+        return;
+    }
     const auto side = [&](std::size_t i) {
         return fieldText(state.controls[indexOf(FORM2.sideFields[i])]);
     };
     const auto results =
         calculateFromTexts(side(0), side(1), side(2), toUtf8(userDecimalSeparator()));
     if (results.faulted()) {
-        reportFault(window, results.fault());
+        reportFault(window, state, results.fault());
         return;
     }
     if (!*results) {
@@ -174,9 +182,23 @@ void Command1_Click(HWND window, Form2State& state) {
 }
 
 // Each character typed into a side field passes the shared rule before the field sees it; a
-// paste arrives as WM_PASTE and is not filtered.
+// paste arrives as WM_PASTE and is not filtered. A character an input method sends as
+// WM_UNICHAR goes through the rule as the WM_CHAR of each of its UTF-16 units.
 LRESULT CALLBACK sideFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR) {
+    if (message == WM_UNICHAR) {
+        if (wParam == UNICODE_NOCHAR) {
+            return TRUE;
+        }
+        if (wParam <= 0x10FFFF) {
+            std::u16string units;
+            appendUtf16(units, static_cast<char32_t>(wParam));
+            for (const char16_t unit : units) {
+                SendMessageW(field, WM_CHAR, unit, lParam);
+            }
+        }
+        return FALSE;
+    }
     if (message == WM_CHAR) {
         auto keyAscii = static_cast<std::int16_t>(wParam);
         filterSideKey(keyAscii, userDecimalSeparator() == L"," ? DecimalSeparator::Comma
