@@ -46,6 +46,7 @@ struct Form2State {
     std::unique_ptr<Gdiplus::PrivateFontCollection> fontCollection;
     std::unique_ptr<Gdiplus::FontFamily> family;
     IAccPropServices* annotations = nullptr;
+    HANDLE gdiTypeface = nullptr;
     // While a fault box is open, its modal loop still dispatches clicks posted to Calcolo.
     bool reportingFault = false;
 };
@@ -233,14 +234,17 @@ LRESULT CALLBACK pictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_NCHITTEST:
         return HTTRANSPARENT;
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
         // An opaque picture fills its ground with the face colour; a transparent one leaves it.
-        if ((GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
+        const Form2State* state = stateOf(GetParent(picture));
+        if (state != nullptr &&
+            (GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
             RECT area;
             GetClientRect(picture, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, stateOf(GetParent(picture))->faceBrush);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
         }
         return 1;
+    }
     default:
         return DefWindowProcW(picture, message, wParam, lParam);
     }
@@ -292,8 +296,12 @@ HWND createControl(HWND window, Form2State& state, std::size_t index) {
 // The fields' names and the results' descriptions for screen readers, by dynamic annotation
 // where the system has it, and as a window property that any process can read.
 void annotate(Form2State& state) {
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void**>(&state.annotations));
+    // Without the annotation service (Windows before XP, a stripped Wine), the property remains.
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices,
+                                reinterpret_cast<void**>(&state.annotations)))) {
+        state.annotations = nullptr;
+    }
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
         const Control& control = FORM2.controls[i];
         const bool named = control.kind == ControlKind::Field;
@@ -396,13 +404,17 @@ void onDestroy(Form2State& state) {
 }
 
 LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Form2State* state = stateOf(window);
-    switch (message) {
-    case WM_NCCREATE:
+    if (message == WM_NCCREATE) {
         SetWindowLongPtrW(
             window, GWLP_USERDATA,
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        break;
+    }
+    // Some messages (WM_GETMINMAXINFO) come before WM_NCCREATE, when there is no state yet.
+    Form2State* state = stateOf(window);
+    if (state == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
     case WM_CREATE:
         onCreate(window, *state);
         return 0;
@@ -450,16 +462,19 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 // The stand-in typeface from the program's own resources, for GDI and private to this process;
 // its bytes, for GDI+ too. Empty where the resource is missing.
-std::span<const std::byte> loadStandInFont(HINSTANCE instance) {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(ZIREV1_STAND_IN_FONT_DATA),
-                                MAKEINTRESOURCEW(10)); // RT_RCDATA
+std::span<const std::byte> loadStandInFont(HINSTANCE instance, Form2State& state) {
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(ZIREV1_STAND_IN_FONT_DATA), RT_RCDATA);
     if (found == nullptr) {
         return {};
     }
     const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(instance, found)));
     const DWORD size = SizeofResource(instance, found);
     DWORD installed = 0;
-    AddFontMemResourceEx(const_cast<std::byte*>(data), size, nullptr, &installed);
+    // Where GDI refuses the typeface (null), the fonts asked for by its name are the nearest GDI
+    // has: the controls show another sans, placed as if it were this one. GDI+, which draws the
+    // pictures, loads it on its own.
+    state.gdiTypeface =
+        AddFontMemResourceEx(const_cast<std::byte*>(data), size, nullptr, &installed);
     return {data, size};
 }
 
@@ -474,6 +489,13 @@ void loadPictureTypeface(Form2State& state, std::span<const std::byte> typeface)
                                                          state.fontCollection.get());
 }
 
+// The window cannot be made: said in a box of its own, since there is no window to say it in.
+int failToStart() {
+    MessageBoxW(nullptr, L"La finestra non si può aprire.", toWide(FORM2.title).c_str(),
+                MB_OK | MB_ICONERROR);
+    return 1;
+}
+
 // Enter does nothing in this window, while the dialog manager would press the focused button.
 bool isEnter(const MSG& message) {
     return (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
@@ -484,9 +506,9 @@ bool isEnter(const MSG& message) {
 } // namespace
 
 int runForm2(HINSTANCE instance, int show) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     Form2State state;
-    const std::span<const std::byte> typeface = loadStandInFont(instance);
+    const std::span<const std::byte> typeface = loadStandInFont(instance, state);
 
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(ZIREV1_ICON));
     WNDCLASSEXW formClass{};
@@ -495,15 +517,16 @@ int runForm2(HINSTANCE instance, int show) {
     formClass.hInstance = instance;
     formClass.hIcon = icon;
     formClass.hIconSm = icon;
-    formClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     formClass.lpszClassName = FORM2_WINDOW_CLASS;
-    RegisterClassExW(&formClass);
     WNDCLASSEXW pictureClass{};
     pictureClass.cbSize = sizeof pictureClass;
     pictureClass.lpfnWndProc = pictureProc;
     pictureClass.hInstance = instance;
     pictureClass.lpszClassName = PICTURE_CLASS;
-    RegisterClassExW(&pictureClass);
+    if (RegisterClassExW(&formClass) == 0 || RegisterClassExW(&pictureClass) == 0) {
+        return failToStart();
+    }
 
     // The restored size; the window opens maximized to show every control.
     const UINT dpi = GetDpiForSystem();
@@ -517,7 +540,7 @@ int runForm2(HINSTANCE instance, int show) {
                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr, nullptr, instance, &state);
     if (window == nullptr) {
-        return 1;
+        return failToStart();
     }
     ShowWindow(window, show == SW_SHOWMINNOACTIVE || show == SW_MINIMIZE ? show : SW_MAXIMIZE);
     SetFocus(state.controls[indexOf("Command1")]);
@@ -541,7 +564,12 @@ int runForm2(HINSTANCE instance, int show) {
     state.family.reset();
     state.fontCollection.reset();
     Gdiplus::GdiplusShutdown(state.gdiplusToken);
-    CoUninitialize();
+    if (state.gdiTypeface != nullptr) {
+        RemoveFontMemResourceEx(state.gdiTypeface);
+    }
+    if (com) {
+        CoUninitialize();
+    }
     return static_cast<int>(message.wParam);
 }
 
