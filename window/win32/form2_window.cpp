@@ -63,8 +63,8 @@ int scaled(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), TWIPS_PER_INCH);
 }
 
-std::size_t indexOf(std::string_view name) {
-    return controlIndex(FORM2, name);
+std::size_t indexOf(const Control& control) {
+    return static_cast<std::size_t>(&control - FORM2.controls.data());
 }
 
 // The user's decimal separator, read at every keystroke and every calculation.
@@ -155,7 +155,7 @@ void Command1_Click(HWND window, Form2State& state) {
         return;
     }
     const auto side = [&](std::size_t i) {
-        return fieldText(state.controls[indexOf(FORM2.sideFields[i])]);
+        return fieldText(state.controls[indexOf(sideField(FORM2, i))]);
     };
     const auto results =
         calculateFromTexts(side(0), side(1), side(2), toUtf8(userDecimalSeparator()));
@@ -168,7 +168,7 @@ void Command1_Click(HWND window, Form2State& state) {
     }
     bool changed = false;
     for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
-        const std::size_t index = indexOf(FORM2.resultLabels[i]);
+        const std::size_t index = indexOf(resultLabel(FORM2, i));
         std::wstring caption = toWide((*results)->texts[i]);
         if (caption != state.captions[index]) {
             state.captions[index] = std::move(caption);
@@ -330,7 +330,7 @@ void createControls(HWND window, Form2State& state) {
         if (FORM2.controls[i].tabIndex > 0) {
             if (!focusablePlaced) {
                 for (const Control* control : tabOrder(FORM2)) {
-                    const std::size_t index = indexOf(control->name);
+                    const std::size_t index = indexOf(*control);
                     state.controls[index] = createControl(window, state, index);
                 }
                 focusablePlaced = true;
@@ -441,7 +441,7 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return reinterpret_cast<LRESULT>(state->fieldBrush);
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED &&
-            LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOf("Command1")) {
+            LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOf(calculateButton(FORM2))) {
             Command1_Click(window, *state);
             // A transparent picture shows the results under it again.
             for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
@@ -543,7 +543,7 @@ int runForm2(HINSTANCE instance, int show) {
         return failToStart();
     }
     ShowWindow(window, show == SW_SHOWMINNOACTIVE || show == SW_MINIMIZE ? show : SW_MAXIMIZE);
-    SetFocus(state.controls[indexOf("Command1")]);
+    SetFocus(state.controls[indexOf(calculateButton(FORM2))]);
     // What showing the window does not need waits until it is shown; it is all in place before
     // the first message is handled, so before a picture is painted or a screen reader asks.
     const Gdiplus::GdiplusStartupInput startup;
