@@ -359,23 +359,18 @@ void drawLabel(const Form2State& state, const DRAWITEMSTRUCT& item) {
     const Control& control = FORM2.controls[index];
     FillRect(item.hDC, &item.rcItem, state.faceBrush);
     const std::wstring& caption = state.captions[index];
+    const std::u16string units(caption.begin(), caption.end());
     const double scale =
         static_cast<double>(fontPixels(control, state.dpi)) / STAND_IN_FONT.unitsPerEm;
+    // A character of two units advances the pen at its first; the second adds nothing.
     std::vector<INT> advances(caption.size(), 0);
     double pen = 0;
     int placed = 0;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        char32_t code = caption[i];
-        const bool pair = code >= 0xD800 && code < 0xDC00 && i + 1 < caption.size();
-        if (pair) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (caption[i + 1] - 0xDC00);
-        }
-        pen += advanceOf(code) * scale;
-        advances[i] = static_cast<INT>(std::lround(pen)) - placed;
-        placed += advances[i];
-        if (pair) {
-            ++i;
-        }
+    for (std::size_t at = 0; at < units.size();) {
+        const std::size_t first = at;
+        pen += advanceOf(nextCodePoint(std::u16string_view(units), at)) * scale;
+        advances[first] = static_cast<INT>(std::lround(pen)) - placed;
+        placed += advances[first];
     }
     HGDIOBJ previous = SelectObject(item.hDC, state.fonts[index]);
     SetTextColor(item.hDC,
