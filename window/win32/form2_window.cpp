@@ -134,10 +134,29 @@ void layOut(HWND window, Form2State& state) {
     placeControls(window, state);
 }
 
+// The fault box's button says FAULT_BOX_BUTTON in every language, where the system's box would
+// say its own word (Wine's Italian says "Ok").
+LRESULT CALLBACK captionFaultBoxButton(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND activated = reinterpret_cast<HWND>(wParam);
+        wchar_t className[8] = L"";
+        GetClassNameW(activated, className, static_cast<int>(std::size(className)));
+        if (std::wstring_view(className) == L"#32770") {
+            SetDlgItemTextW(activated, IDOK, toWide(FAULT_BOX_BUTTON).c_str());
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void reportFault(HWND window, Form2State& state, FaultKind fault) {
     const std::wstring text = toWide(faultName(fault)) + L"\n\n" + toWide(faultExplanation(fault));
     state.reportingFault = true;
+    HHOOK captioning =
+        SetWindowsHookExW(WH_CBT, captionFaultBoxButton, nullptr, GetCurrentThreadId());
     MessageBoxW(window, text.c_str(), toWide(FAULT_BOX_TITLE).c_str(), MB_OK | MB_ICONERROR);
+    if (captioning != nullptr) {
+        UnhookWindowsHookEx(captioning);
+    }
     state.reportingFault = false;
 }
 
