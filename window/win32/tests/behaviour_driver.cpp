@@ -120,7 +120,9 @@ std::string checkFault(const Form2Page& page, std::string_view name) {
     }
     HWND ok = GetDlgItem(box, IDOK);
     if (ok == nullptr || Form2Page::textOf(ok) != FAULT_BOX_BUTTON) {
-        failed += "the box has no OK button; ";
+        failed += "the box has no OK button" +
+                  (ok != nullptr ? ", its button says \"" + Form2Page::textOf(ok) + "\"" : "") +
+                  "; ";
     }
     if (IsWindowEnabled(page.form())) {
         failed += "the form takes input behind the box; ";

@@ -254,6 +254,8 @@ int finish(const char* what) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Each line as it is written, so that a test ended by its timeout shows how far it came.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "--read-results" || mode == "--close") {
