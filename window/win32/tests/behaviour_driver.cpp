@@ -19,6 +19,8 @@ constexpr std::string_view ACT_NAMES[] = {"Set",        "Type",       "Press",  
                                           "Results",    "Unchanged",  "ResultsApart", "Fault",
                                           "CloseFault", "FieldHolds", "Focus"};
 constexpr std::string_view TARGET_NAMES[] = {"", "a", "b", "c", "Calcolo"};
+static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::Focus) + 1);
+static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Calculate) + 1);
 
 std::string describe(const Step& step) {
     std::string text(ACT_NAMES[static_cast<int>(step.act)]);
@@ -26,8 +28,8 @@ std::string describe(const Step& step) {
         text += " " + std::string(TARGET_NAMES[static_cast<int>(step.target)]);
     }
     if (!step.text.empty()) {
-        const bool long_ = step.text.size() > 40;
-        text += " \"" + std::string(step.text.substr(0, 40)) + (long_ ? "...\"" : "\"");
+        const bool cut = step.text.size() > 40;
+        text += " \"" + std::string(step.text.substr(0, 40)) + (cut ? "...\"" : "\"");
     }
     return text;
 }
@@ -67,6 +69,11 @@ struct ScenarioRun {
     std::vector<std::string> beforeClick;
 };
 
+std::string written(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
 bool apart(const RECT& a, const RECT& b) {
     RECT overlap;
     return !IntersectRect(&overlap, &a, &b);
@@ -83,8 +90,9 @@ std::string checkResultsApart(const Form2Page& page) {
         GetWindowRect(label, &place);
         for (std::size_t j = 0; j < places.size(); ++j) {
             if (!apart(place, places[j])) {
-                return std::string(resultLabel(FORM2, i).name) + " overlaps " +
-                       std::string(resultLabel(FORM2, j).name);
+                return std::string(resultLabel(FORM2, i).name) + " at " + written(place) +
+                       " overlaps " + std::string(resultLabel(FORM2, j).name) + " at " +
+                       written(places[j]);
             }
         }
         places.push_back(place);
