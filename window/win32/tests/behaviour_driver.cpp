@@ -215,11 +215,15 @@ bool runScenario(const Scenario& scenario, const std::wstring& program,
         std::printf("  zirev1.exe did not show its window\n");
         return false;
     }
-    const Form2Page page(running.window());
+    Form2Page page(running.window());
     ScenarioRun state{page, separator, page.results()};
     bool passed = true;
     for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
-        const std::string failure = run(scenario.steps[i], state);
+        std::string failure = run(scenario.steps[i], state);
+        if (!page.answeredAll()) {
+            failure +=
+                (failure.empty() ? "" : "; ") + std::string("zirev1.exe did not answer in time");
+        }
         if (!failure.empty()) {
             std::printf("  FAIL step %zu, %s: %s\n", i + 1, describe(scenario.steps[i]).c_str(),
                         failure.c_str());

@@ -7,6 +7,9 @@
 #include "wide_text.h"
 
 #include <cstring>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 namespace zirev1 {
 namespace {
@@ -36,6 +39,20 @@ KeyStroke strokeOf(std::string_view key) {
         return {VK_ESCAPE, 0};
     }
     return {'V', VK_CONTROL};
+}
+
+// How long the program may take to answer a message or handle what was posted to it: a program
+// that hangs fails the step that waits, rather than holding the test until ctest ends it.
+constexpr UINT ANSWER_TIME_MS = 30'000;
+
+// The answer, or nothing when the program gave none in time.
+std::optional<LRESULT> ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR answer = 0;
+    if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, ANSWER_TIME_MS,
+                            &answer) == 0) {
+        return std::nullopt;
+    }
+    return static_cast<LRESULT>(answer);
 }
 
 BOOL CALLBACK collectOwnedBox(HWND window, LPARAM found) {
@@ -74,10 +91,10 @@ HWND Form2Page::target(Target target) const {
 }
 
 std::string Form2Page::textOf(HWND window) {
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    const auto length = ask(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length.value_or(0)) + 1, L'\0');
+    const auto copied = ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied.value_or(0)));
     return toUtf8(text);
 }
 
@@ -103,7 +120,7 @@ std::vector<HWND> Form2Page::ownedBoxes() const {
 
 void Form2Page::setText(HWND field, std::string_view text) const {
     const std::wstring wide = toWide(text);
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    heard(ask(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 // The field takes the focus from a click at its right end, as from a user's; the caret then goes
@@ -114,8 +131,8 @@ void Form2Page::type(HWND field, std::string_view text) const {
     const LPARAM end = MAKELPARAM(area.right - 2, area.bottom / 2);
     postAndSettle(field, WM_LBUTTONDOWN, MK_LBUTTON, end);
     postAndSettle(field, WM_LBUTTONUP, 0, end);
-    const auto length = static_cast<WPARAM>(SendMessageW(field, WM_GETTEXTLENGTH, 0, 0));
-    SendMessageW(field, EM_SETSEL, length, static_cast<LPARAM>(length));
+    const auto length = static_cast<WPARAM>(heard(ask(field, WM_GETTEXTLENGTH, 0, 0)));
+    heard(ask(field, EM_SETSEL, length, static_cast<LPARAM>(length)));
     for (const char16_t unit : toUtf16(text)) {
         PostMessageW(field, WM_CHAR, unit, 1);
     }
@@ -166,14 +183,24 @@ void Form2Page::putOnClipboard(std::string_view text) const {
 // character after it.
 void Form2Page::settle() const {
     HWND field = target(Target::SideA);
-    for (int round = 0; round < 2; ++round) {
-        const auto limit = static_cast<WPARAM>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0));
+    for (int round = 0; round < 2 && m_answered; ++round) {
+        const auto limit = static_cast<WPARAM>(heard(ask(field, EM_GETLIMITTEXT, 0, 0)));
         PostMessageW(field, EM_SETLIMITTEXT, limit - 1, 0);
-        waitFor([&] {
-            return static_cast<WPARAM>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0)) == limit - 1;
-        });
-        SendMessageW(field, EM_SETLIMITTEXT, limit, 0);
+        const bool marked = waitFor(
+            [&] { return ask(field, EM_GETLIMITTEXT, 0, 0) == static_cast<LRESULT>(limit - 1); },
+            ANSWER_TIME_MS);
+        m_answered = m_answered && marked;
+        heard(ask(field, EM_SETLIMITTEXT, limit, 0));
     }
+}
+
+bool Form2Page::answeredAll() {
+    return std::exchange(m_answered, true);
+}
+
+LRESULT Form2Page::heard(std::optional<LRESULT> answer) const {
+    m_answered = m_answered && answer.has_value();
+    return answer.value_or(0);
 }
 
 void Form2Page::postAndSettle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,13 +44,18 @@ public:
     // Returns once the program has handled every message posted to it so far, and what that
     // posted in turn.
     void settle() const;
+    // Whether the program has answered every message and handled every act in time since the
+    // last call; a page that has waited in vain stops waiting until it is asked.
+    bool answeredAll();
 
 private:
+    LRESULT heard(std::optional<LRESULT> answer) const;
     void postAndSettle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
     void setModifier(BYTE key, bool down) const;
 
     HWND m_form;
     DWORD m_thread;
+    mutable bool m_answered = true;
 };
 
 } // namespace zirev1
