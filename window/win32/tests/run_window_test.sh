@@ -26,9 +26,13 @@ cleanup() {
 trap cleanup EXIT
 start_x_session 1280 1024
 
-"$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-"$wine_run" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-    /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+# A step of the set-up that fails says so: otherwise set -e ends the test with no word.
+set_dpi() {
+    "$wine_run" reg add "$1" /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
+        { echo "Wine did not set the dpi in $1 (status $?):"; cat "$work/reg.log"; exit 1; }
+}
+set_dpi 'HKCU\Control Panel\Desktop'
+set_dpi 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'
 /usr/lib/wine/wineserver64 -w
 
 # The program as Wine names it to a Windows program, on the drive that maps the root.
