@@ -7,6 +7,7 @@
 #include "gdiplus_canvas.h"
 #include "resource_ids.h"
 #include "side_key_filter.h"
+#include "unicode_text.h"
 #include "wide_text.h"
 
 #include <commctrl.h>
@@ -45,6 +46,9 @@ struct Form2State {
     std::unique_ptr<Gdiplus::PrivateFontCollection> fontCollection;
     std::unique_ptr<Gdiplus::FontFamily> family;
     IAccPropServices* annotations = nullptr;
+    HANDLE gdiTypeface = nullptr;
+    // While a fault box is open, its modal loop still dispatches clicks posted to Calcolo.
+    bool reportingFault = false;
 };
 
 Form2State* stateOf(HWND window) {
@@ -59,8 +63,8 @@ int scaled(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), TWIPS_PER_INCH);
 }
 
-std::size_t indexOf(std::string_view name) {
-    return controlIndex(FORM2, name);
+std::size_t indexOf(const Control& control) {
+    return static_cast<std::size_t>(&control - FORM2.controls.data());
 }
 
 // The user's decimal separator, read at every keystroke and every calculation.
@@ -130,9 +134,30 @@ void layOut(HWND window, Form2State& state) {
     placeControls(window, state);
 }
 
-void reportFault(HWND window, FaultKind fault) {
+// The fault box's button says FAULT_BOX_BUTTON in every language, where the system's box would
+// say its own word (Wine's Italian says "Ok").
+LRESULT CALLBACK captionFaultBoxButton(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND activated = reinterpret_cast<HWND>(wParam);
+        wchar_t className[8] = L"";
+        GetClassNameW(activated, className, static_cast<int>(std::size(className)));
+        if (std::wstring_view(className) == L"#32770") {
+            SetDlgItemTextW(activated, IDOK, toWide(FAULT_BOX_BUTTON).c_str());
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void reportFault(HWND window, Form2State& state, FaultKind fault) {
     const std::wstring text = toWide(faultName(fault)) + L"\n\n" + toWide(faultExplanation(fault));
+    state.reportingFault = true;
+    HHOOK captioning =
+        SetWindowsHookExW(WH_CBT, captionFaultBoxButton, nullptr, GetCurrentThreadId());
     MessageBoxW(window, text.c_str(), toWide(FAULT_BOX_TITLE).c_str(), MB_OK | MB_ICONERROR);
+    if (captioning != nullptr) {
+        UnhookWindowsHookEx(captioning);
+    }
+    state.reportingFault = false;
 }
 
 std::string fieldText(HWND field) {
@@ -143,15 +168,18 @@ std::string fieldText(HWND field) {
 }
 
 // The one call into the calculation: invalid sides change nothing, a fault is reported with
-// every label left as it was.
+// every label left as it was, and no calculation starts until its box is closed.
 void Command1_Click(HWND window, Form2State& state) {
+    if (state.reportingFault) {
+        return;
+    }
     const auto side = [&](std::size_t i) {
-        return fieldText(state.controls[indexOf(FORM2.sideFields[i])]);
+        return fieldText(state.controls[indexOf(sideField(FORM2, i))]);
     };
     const auto results =
         calculateFromTexts(side(0), side(1), side(2), toUtf8(userDecimalSeparator()));
     if (results.faulted()) {
-        reportFault(window, results.fault());
+        reportFault(window, state, results.fault());
         return;
     }
     if (!*results) {
@@ -159,7 +187,7 @@ void Command1_Click(HWND window, Form2State& state) {
     }
     bool changed = false;
     for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
-        const std::size_t index = indexOf(FORM2.resultLabels[i]);
+        const std::size_t index = indexOf(resultLabel(FORM2, i));
         std::wstring caption = toWide((*results)->texts[i]);
         if (caption != state.captions[index]) {
             state.captions[index] = std::move(caption);
@@ -174,9 +202,23 @@ void Command1_Click(HWND window, Form2State& state) {
 }
 
 // Each character typed into a side field passes the shared rule before the field sees it; a
-// paste arrives as WM_PASTE and is not filtered.
+// paste arrives as WM_PASTE and is not filtered. A character an input method sends as
+// WM_UNICHAR goes through the rule as the WM_CHAR of each of its UTF-16 units.
 LRESULT CALLBACK sideFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR) {
+    if (message == WM_UNICHAR) {
+        if (wParam == UNICODE_NOCHAR) {
+            return TRUE;
+        }
+        if (wParam <= 0x10FFFF) {
+            std::u16string units;
+            appendUtf16(units, static_cast<char32_t>(wParam));
+            for (const char16_t unit : units) {
+                SendMessageW(field, WM_CHAR, unit, lParam);
+            }
+        }
+        return FALSE;
+    }
     if (message == WM_CHAR) {
         auto keyAscii = static_cast<std::int16_t>(wParam);
         filterSideKey(keyAscii, userDecimalSeparator() == L"," ? DecimalSeparator::Comma
@@ -211,14 +253,17 @@ LRESULT CALLBACK pictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_NCHITTEST:
         return HTTRANSPARENT;
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
         // An opaque picture fills its ground with the face colour; a transparent one leaves it.
-        if ((GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
+        const Form2State* state = stateOf(GetParent(picture));
+        if (state != nullptr &&
+            (GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
             RECT area;
             GetClientRect(picture, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, stateOf(GetParent(picture))->faceBrush);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
         }
         return 1;
+    }
     default:
         return DefWindowProcW(picture, message, wParam, lParam);
     }
@@ -270,8 +315,12 @@ HWND createControl(HWND window, Form2State& state, std::size_t index) {
 // The fields' names and the results' descriptions for screen readers, by dynamic annotation
 // where the system has it, and as a window property that any process can read.
 void annotate(Form2State& state) {
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void**>(&state.annotations));
+    // Without the annotation service (Windows before XP, a stripped Wine), the property remains.
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices,
+                                reinterpret_cast<void**>(&state.annotations)))) {
+        state.annotations = nullptr;
+    }
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
         const Control& control = FORM2.controls[i];
         const bool named = control.kind == ControlKind::Field;
@@ -300,7 +349,7 @@ void createControls(HWND window, Form2State& state) {
         if (FORM2.controls[i].tabIndex > 0) {
             if (!focusablePlaced) {
                 for (const Control* control : tabOrder(FORM2)) {
-                    const std::size_t index = indexOf(control->name);
+                    const std::size_t index = indexOf(*control);
                     state.controls[index] = createControl(window, state, index);
                 }
                 focusablePlaced = true;
@@ -329,23 +378,18 @@ void drawLabel(const Form2State& state, const DRAWITEMSTRUCT& item) {
     const Control& control = FORM2.controls[index];
     FillRect(item.hDC, &item.rcItem, state.faceBrush);
     const std::wstring& caption = state.captions[index];
+    const std::u16string units(caption.begin(), caption.end());
     const double scale =
         static_cast<double>(fontPixels(control, state.dpi)) / STAND_IN_FONT.unitsPerEm;
+    // A character of two units advances the pen at its first; the second adds nothing.
     std::vector<INT> advances(caption.size(), 0);
     double pen = 0;
     int placed = 0;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        char32_t code = caption[i];
-        const bool pair = code >= 0xD800 && code < 0xDC00 && i + 1 < caption.size();
-        if (pair) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (caption[i + 1] - 0xDC00);
-        }
-        pen += advanceOf(code) * scale;
-        advances[i] = static_cast<INT>(std::lround(pen)) - placed;
-        placed += advances[i];
-        if (pair) {
-            ++i;
-        }
+    for (std::size_t at = 0; at < units.size();) {
+        const std::size_t first = at;
+        pen += advanceOf(nextCodePoint(std::u16string_view(units), at)) * scale;
+        advances[first] = static_cast<INT>(std::lround(pen)) - placed;
+        placed += advances[first];
     }
     HGDIOBJ previous = SelectObject(item.hDC, state.fonts[index]);
     SetTextColor(item.hDC,
@@ -374,13 +418,17 @@ void onDestroy(Form2State& state) {
 }
 
 LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Form2State* state = stateOf(window);
-    switch (message) {
-    case WM_NCCREATE:
+    if (message == WM_NCCREATE) {
         SetWindowLongPtrW(
             window, GWLP_USERDATA,
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        break;
+    }
+    // Some messages (WM_GETMINMAXINFO) come before WM_NCCREATE, when there is no state yet.
+    Form2State* state = stateOf(window);
+    if (state == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
     case WM_CREATE:
         onCreate(window, *state);
         return 0;
@@ -407,7 +455,7 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return reinterpret_cast<LRESULT>(state->fieldBrush);
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED &&
-            LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOf("Command1")) {
+            LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOf(calculateButton(FORM2))) {
             Command1_Click(window, *state);
             // A transparent picture shows the results under it again.
             for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
@@ -428,16 +476,19 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 // The stand-in typeface from the program's own resources, for GDI and private to this process;
 // its bytes, for GDI+ too. Empty where the resource is missing.
-std::span<const std::byte> loadStandInFont(HINSTANCE instance) {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(ZIREV1_STAND_IN_FONT_DATA),
-                                MAKEINTRESOURCEW(10)); // RT_RCDATA
+std::span<const std::byte> loadStandInFont(HINSTANCE instance, Form2State& state) {
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(ZIREV1_STAND_IN_FONT_DATA), RT_RCDATA);
     if (found == nullptr) {
         return {};
     }
     const auto* data = static_cast<const std::byte*>(LockResource(LoadResource(instance, found)));
     const DWORD size = SizeofResource(instance, found);
     DWORD installed = 0;
-    AddFontMemResourceEx(const_cast<std::byte*>(data), size, nullptr, &installed);
+    // Where GDI refuses the typeface (null), the fonts asked for by its name are the nearest GDI
+    // has: the controls show another sans, placed as if it were this one. GDI+, which draws the
+    // pictures, loads it on its own.
+    state.gdiTypeface =
+        AddFontMemResourceEx(const_cast<std::byte*>(data), size, nullptr, &installed);
     return {data, size};
 }
 
@@ -452,6 +503,13 @@ void loadPictureTypeface(Form2State& state, std::span<const std::byte> typeface)
                                                          state.fontCollection.get());
 }
 
+// The window cannot be made: said in a box of its own, since there is no window to say it in.
+int failToStart() {
+    MessageBoxW(nullptr, L"La finestra non si può aprire.", toWide(FORM2.title).c_str(),
+                MB_OK | MB_ICONERROR);
+    return 1;
+}
+
 // Enter does nothing in this window, while the dialog manager would press the focused button.
 bool isEnter(const MSG& message) {
     return (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
@@ -462,9 +520,9 @@ bool isEnter(const MSG& message) {
 } // namespace
 
 int runForm2(HINSTANCE instance, int show) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     Form2State state;
-    const std::span<const std::byte> typeface = loadStandInFont(instance);
+    const std::span<const std::byte> typeface = loadStandInFont(instance, state);
 
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(ZIREV1_ICON));
     WNDCLASSEXW formClass{};
@@ -473,15 +531,16 @@ int runForm2(HINSTANCE instance, int show) {
     formClass.hInstance = instance;
     formClass.hIcon = icon;
     formClass.hIconSm = icon;
-    formClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     formClass.lpszClassName = FORM2_WINDOW_CLASS;
-    RegisterClassExW(&formClass);
     WNDCLASSEXW pictureClass{};
     pictureClass.cbSize = sizeof pictureClass;
     pictureClass.lpfnWndProc = pictureProc;
     pictureClass.hInstance = instance;
     pictureClass.lpszClassName = PICTURE_CLASS;
-    RegisterClassExW(&pictureClass);
+    if (RegisterClassExW(&formClass) == 0 || RegisterClassExW(&pictureClass) == 0) {
+        return failToStart();
+    }
 
     // The restored size; the window opens maximized to show every control.
     const UINT dpi = GetDpiForSystem();
@@ -495,10 +554,10 @@ int runForm2(HINSTANCE instance, int show) {
                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr, nullptr, instance, &state);
     if (window == nullptr) {
-        return 1;
+        return failToStart();
     }
     ShowWindow(window, show == SW_SHOWMINNOACTIVE || show == SW_MINIMIZE ? show : SW_MAXIMIZE);
-    SetFocus(state.controls[indexOf("Command1")]);
+    SetFocus(state.controls[indexOf(calculateButton(FORM2))]);
     // What showing the window does not need waits until it is shown; it is all in place before
     // the first message is handled, so before a picture is painted or a screen reader asks.
     const Gdiplus::GdiplusStartupInput startup;
@@ -519,7 +578,12 @@ int runForm2(HINSTANCE instance, int show) {
     state.family.reset();
     state.fontCollection.reset();
     Gdiplus::GdiplusShutdown(state.gdiplusToken);
-    CoUninitialize();
+    if (state.gdiTypeface != nullptr) {
+        RemoveFontMemResourceEx(state.gdiTypeface);
+    }
+    if (com) {
+        CoUninitialize();
+    }
     return static_cast<int>(message.wParam);
 }
 

@@ -1,33 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "wide_text.h"
 
-#include <windows.h>
+#include "unicode_text.h"
 
 namespace zirev1 {
 
+// Windows' wchar_t is a UTF-16 unit, so the form's own codec serves Win32 too.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring toWide(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
-        L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
+    const std::u16string units = toUtf16(utf8);
+    return {units.begin(), units.end()};
 }
 
 std::string toUtf8(std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size,
-                                                                  nullptr, 0, nullptr, nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()),
-                        nullptr, nullptr);
-    return utf8;
+    return zirev1::toUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
 } // namespace zirev1

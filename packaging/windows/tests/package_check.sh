@@ -93,10 +93,8 @@ key=$(uninstall_entries)
 [ "$(installed_version "$key")" = "$version" ] || fail "the uninstall entry has another version"
 
 check_driver "$programs/zirev1-calc.exe"
-"$wine_run" 'C:\Program Files\zirev1\zirev1.exe' &
-window=$!
-"$wine_run" "$window_test" 96 || fail "the installed window failed its test"
-wait "$window" || true
+"$wine_run" "$window_test" 96 'C:\Program Files\zirev1\zirev1.exe' ||
+    fail "the installed window failed its test"
 
 # The next version keeps the upgrade code, so installing it removes this one.
 next=${version%.*}.$((${version##*.} + 1))

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Runs zirev1.exe under wine64 on a virtual X server, in a prefix of its own at the given dpi and
 # locale, with no host fonts visible to Wine, and checks it:
-#   messages: the message-level test program drives it;
-#   hostile:  the test program pastes 10 MB into a field and clicks 10,000 times;
+#   messages: the message-level test program starts it, once for each scenario, and drives it;
+#   hostile:  the test program starts it, pastes 10 MB into a field and clicks 10,000 times;
 #   keys:     xdotool types 3, 4, 5 into it, clicks Calcolo and reads the results back.
 #   run_window_test.sh messages|hostile|keys DPI LOCALE ZIREV1.EXE TEST.EXE
 set -euo pipefail
@@ -26,19 +26,25 @@ cleanup() {
 trap cleanup EXIT
 start_x_session 1280 1024
 
-"$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-"$wine_run" reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-    /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+# A step of the set-up that fails says so: otherwise set -e ends the test with no word.
+set_dpi() {
+    "$wine_run" reg add "$1" /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
+        { echo "Wine did not set the dpi in $1 (status $?):"; cat "$work/reg.log"; exit 1; }
+}
+set_dpi 'HKCU\Control Panel\Desktop'
+set_dpi 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'
 /usr/lib/wine/wineserver64 -w
 
-"$wine_run" "$app" &
-app_pid=$!
+# The program as Wine names it to a Windows program, on the drive that maps the root.
+app_in_wine="Z:${app//\//\\}"
 status=0
 if [ "$mode" = messages ]; then
-    "$wine_run" "$test_program" "$dpi" || status=$?
+    "$wine_run" "$test_program" "$dpi" "$app_in_wine" || status=$?
 elif [ "$mode" = hostile ]; then
-    "$wine_run" "$test_program" --hostile || status=$?
+    "$wine_run" "$test_program" --hostile "$app_in_wine" || status=$?
 else
+    "$wine_run" "$app" &
+    app_pid=$!
     until window=$(xdotool search --name '^zirev1\.$' 2>/dev/null | head -1) && [ -n "$window" ]; do
         kill -0 "$app_pid" || { echo "zirev1.exe ended before its window showed"; exit 1; }
         sleep 0.1
@@ -56,6 +62,6 @@ else
     echo "results: $results"
     [ "$results" = "36|52|12|53|7|48|89|59|60|4.|6.|12.|" ] || status=1
     "$wine_run" "$test_program" --close >/dev/null || true
+    wait "$app_pid" || true
 fi
-wait "$app_pid" || true
 exit "$status"

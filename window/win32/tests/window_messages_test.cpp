@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Drives a running zirev1.exe from outside, by window messages alone, and checks what it shows:
-// the results of worked triangles, invalid sides, both faults, the keystroke rule, Enter, the Tab
-// order, every control's place, caption and stacking.
+// Drives zirev1.exe from outside, by window messages alone. The form's behaviour, each scenario
+// on a newly started window; then what only this front end shows: every control's place,
+// caption and stacking at the window's dpi, the typeface it carries, what MSAA reads, and
+// characters that arrive as WM_UNICHAR.
 // With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
-//   zirev1_window_messages_test DPI | --hostile | --read-results | --close
+//   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results | --close
+#include "behaviour_driver.h"
 #include "calculate_from_texts.h"
-#include "fault_box.h"
 #include "form2_description.h"
-#include "form2_window.h"
+#include "form2_page.h"
 #include "resource_ids.h"
+#include "running_form.h"
 #include "text_metrics.h"
+#include "wait_for.h"
 #include "wide_text.h"
 
 #include <windows.h>
@@ -21,7 +24,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -37,119 +39,28 @@ void check(bool ok, const std::string& what) {
     }
 }
 
-// Polls, without a deadline of its own: ctest's timeout ends a test that waits for ever.
-template <typename Found> auto waitFor(Found found) {
-    for (;;) {
-        if (auto result = found()) {
-            return result;
-        }
-        Sleep(20);
+std::string userSeparator() {
+    wchar_t separator[8] = L".";
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    return toUtf8(separator);
+}
+
+template <typename Texts> std::string joined(const Texts& texts) {
+    std::string text;
+    for (const std::string& t : texts) {
+        text += t + "|";
     }
+    return text;
 }
 
-HWND form = nullptr;
-std::string userSeparator = ".";
-
-HWND control(std::string_view name) {
-    return GetDlgItem(form, ZIREV1_CONTROL_ID_BASE + static_cast<int>(controlIndex(FORM2, name)));
-}
-
-std::string textOf(HWND window) {
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-    return toUtf8(text);
-}
-
-void setText(std::string_view name, std::string_view text) {
-    const std::wstring wide = toWide(text);
-    SendMessageW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void setSides(std::string_view a, std::string_view b, std::string_view c) {
-    setText("Text1", a);
-    setText("Text2", b);
-    setText("Text4", c);
-}
-
-void click() {
-    SendMessageW(control("Command1"), BM_CLICK, 0, 0);
-}
-
-std::string results() {
-    std::string shown;
-    for (const std::string_view label : FORM2.resultLabels) {
-        shown += textOf(control(label)) + "|";
-    }
-    return shown;
-}
-
-void checkWorkedTriangle(std::string_view a, std::string_view b, std::string_view c) {
-    setSides(a, b, c);
-    click();
-    const auto expected = calculateFromTexts(a, b, c, userSeparator);
-    std::string texts;
-    for (const std::string& text : (*expected)->texts) {
-        texts += text + "|";
-    }
-    check(results() == texts, "results of " + std::string(a) + " " + std::string(b) + " " +
-                                  std::string(c) + ": " + results() + " wanted " + texts);
-}
-
-// The fault box is modal inside the click: the click is posted, the box found, read and closed.
-void checkFault(FaultKind fault, std::string_view side) {
-    const std::string before = results();
-    setSides(side, side, side);
-    PostMessageW(control("Command1"), BM_CLICK, 0, 0);
-    const std::wstring title = toWide(FAULT_BOX_TITLE);
-    HWND box = waitFor([&] {
-        HWND found = FindWindowW(L"#32770", title.c_str());
-        return found != nullptr && GetWindow(found, GW_OWNER) == form ? found : nullptr;
-    });
-    const std::string text = textOf(GetDlgItem(box, 0xFFFF));
-    check(text.find(faultName(fault)) == 0,
-          "fault box names " + std::string(faultName(fault)) + ": " + text);
-    check(text.find(faultExplanation(fault)) != std::string::npos, "fault box explains: " + text);
-    SendMessageW(box, WM_COMMAND, IDOK, 0);
-    waitFor([&] { return !IsWindow(box); });
-    check(results() == before, "a fault leaves the results");
-    check(IsWindow(form) != FALSE, "the window goes on after a fault");
-}
-
-void typeInto(std::string_view name, std::u16string_view keys) {
-    for (const char16_t key : keys) {
-        SendMessageW(control(name), WM_CHAR, key, 1);
-    }
-}
-
-void checkKeys(bool commaLocale) {
-    setText("Text1", "");
-    typeInto("Text1", u"1x2,5e-\r");
-    check(textOf(control("Text1")) == (commaLocale ? "12.5-" : "125-"),
-          "the keystroke rule: " + textOf(control("Text1")));
-    typeInto("Text1", u"\b");
-    check(textOf(control("Text1")) == (commaLocale ? "12.5" : "125"), "backspace passes");
-}
-
-// Enter changes nothing, wherever the focus is; Space on Calcolo calculates.
-void checkEnterAndSpace() {
-    setSides("3", "4", "5");
-    click();
-    setSides("5", "5", "5");
-    const std::string before = results();
-    HWND button = control("Command1");
-    SendMessageW(button, WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageW(button, WM_KEYUP, VK_RETURN, 0);
-    check(results() == before, "Enter on Calcolo does nothing");
-    SendMessageW(button, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(button, WM_KEYUP, VK_SPACE, 0);
-    check(results() != before, "Space on Calcolo calculates");
+std::string expectedResults(std::string_view a, std::string_view b, std::string_view c) {
+    const auto expected = calculateFromTexts(a, b, c, userSeparator());
+    return expected.faulted() || !*expected ? "" : joined((*expected)->texts);
 }
 
 // What a screen reader reads through MSAA: the fields' names, and the results' descriptions by
 // dynamic annotation where it works, else from the window property every process can read.
-void checkAccessibleTexts() {
+void checkAccessibleTexts(const Form2Page& page) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     for (const Control& c : FORM2.controls) {
         if (c.kind != ControlKind::Field && !c.isResult()) {
@@ -157,7 +68,7 @@ void checkAccessibleTexts() {
         }
         IAccessible* accessible = nullptr;
         const HRESULT found = AccessibleObjectFromWindow(
-            control(c.name), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+            page.control(c), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
             reinterpret_cast<void**>(&accessible));
         check(accessible != nullptr,
               std::string(c.name) + " has an accessible object: " + std::to_string(found));
@@ -178,7 +89,7 @@ void checkAccessibleTexts() {
             if (description.empty()) {
                 wchar_t property[256] = L"";
                 const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(
-                    GetPropW(control(c.name), L"zirev1.AccessibleDescription")));
+                    GetPropW(page.control(c), L"zirev1.AccessibleDescription")));
                 GlobalGetAtomNameW(atom, property, static_cast<int>(std::size(property)));
                 description = toUtf8(property);
             }
@@ -194,35 +105,43 @@ void checkAccessibleTexts() {
 // The fields show the typeface the program carries, not one Wine or Windows puts in its place:
 // a row of digits in a field is as wide as the typeface's advances make it. Each advance is
 // rounded to a whole pixel; another bold sans (Tahoma, Wine's own) is 8 % narrower.
-void checkCarriedTypeface(int dpi) {
+void checkCarriedTypeface(const Form2Page& page, int dpi) {
     const std::string digits(20, '0');
-    setText("Text1", digits);
-    const auto x = [](WPARAM index) {
-        return static_cast<short>(LOWORD(SendMessageW(control("Text1"), EM_POSFROMCHAR, index, 0)));
+    const Control& field = sideField(FORM2, 0);
+    page.setText(page.control(field), digits);
+    const auto x = [&](WPARAM index) {
+        return static_cast<short>(
+            LOWORD(SendMessageW(page.control(field), EM_POSFROMCHAR, index, 0)));
     };
     const int shown = x(digits.size() - 1) - x(0);
-    const Control& field = FORM2.controls[controlIndex(FORM2, "Text1")];
     const double pixels = std::lround(field.font.pointSize * dpi / POINTS_PER_INCH);
     const double wanted = textWidth(digits.substr(1), pixels);
     check(std::abs(shown - wanted) <= 0.5 * static_cast<double>(digits.size() - 1) + 1,
           "19 digits in a field are " + std::to_string(shown) + " px wide, wanted " +
               std::to_string(wanted) + " in the carried typeface");
-    setText("Text1", "");
+    page.setText(page.control(field), "");
 }
 
-// The dialog manager's Tab order, read as it walks it.
-void checkTabOrder() {
-    HWND at = control("Command1");
-    for (const Control* expected : tabOrder(FORM2)) {
-        check(at == control(expected->name), "Tab reaches " + std::string(expected->name));
-        at = GetNextDlgTabItem(form, at, FALSE);
+// An input method may send a character as WM_UNICHAR, past WM_CHAR; it meets the keystroke
+// rule all the same. UNICODE_NOCHAR asks whether the window takes WM_UNICHAR at all.
+void checkUnicodeCharacters(const Form2Page& page) {
+    HWND field = page.control(sideField(FORM2, 1));
+    page.setText(field, "");
+    check(SendMessageW(field, WM_UNICHAR, UNICODE_NOCHAR, 0) == TRUE,
+          "a side field says it takes WM_UNICHAR");
+    for (const WPARAM code : {WPARAM{'x'}, WPARAM{0x1D400}, WPARAM{'7'}}) {
+        SendMessageW(field, WM_UNICHAR, code, 1);
     }
-    check(at == control("Command1"), "Tab comes back to Calcolo");
+    const std::string held = Form2Page::textOf(field);
+    check(held == "7", "WM_UNICHAR x, U+1D400 and 7 leave \"" + held + "\" in a side field");
+    page.setText(field, "");
 }
 
-void checkConformance(int dpi) {
+void checkConformance(const Form2Page& page, int dpi) {
+    HWND form = page.form();
     check(static_cast<int>(GetDpiForWindow(form)) == dpi,
           "the window's dpi is " + std::to_string(dpi));
+    check(IsZoomed(form) != FALSE, "the window opens maximized");
     int zOrder[std::size(FORM2_CONTROLS)] = {};
     int position = 0;
     for (HWND child = GetWindow(form, GW_CHILD); child != nullptr;
@@ -236,8 +155,8 @@ void checkConformance(int dpi) {
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
         const Control& c = FORM2.controls[i];
         const std::string name(c.name);
-        HWND window = control(c.name);
-        const std::string caption = textOf(window);
+        HWND window = page.control(c);
+        const std::string caption = Form2Page::textOf(window);
         TwipsRect place = c.place;
         if (c.autoSize) {
             const TwipsSize size = captionSize(caption, c.font);
@@ -266,7 +185,7 @@ void checkConformance(int dpi) {
 }
 
 // The window's process: its commit charge, the private memory it holds, in bytes.
-std::size_t commitChargeOfTheWindow() {
+std::size_t commitChargeOf(HWND form) {
     DWORD id = 0;
     GetWindowThreadProcessId(form, &id);
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
@@ -280,128 +199,102 @@ std::size_t commitChargeOfTheWindow() {
     return counters.PagefileUsage;
 }
 
-// Through the clipboard and WM_PASTE, as a user's Ctrl+V arrives.
-void pasteInto(std::string_view name, const std::wstring& text) {
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    waitFor([] { return OpenClipboard(nullptr); });
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    SendMessageW(control(name), WM_PASTE, 0, 0);
-}
-
 constexpr std::size_t MiB = 1024 * 1024;
 
 // The bounds: a paste costs the window at most 32 bytes a character while it is in the field (the
 // field's buffer and its layout of the line, and the copies the calculation reads; Wine's EDIT
 // takes about 22), and clicking on costs nothing that stays.
-void checkHostileInput() {
-    setSides("", "40", "30");
+void checkHostileInput(const Form2Page& page) {
+    HWND a = page.target(Target::SideA);
+    page.setText(a, "");
+    page.setText(page.target(Target::SideB), "40");
+    page.setText(page.target(Target::SideC), "30");
     // The blanks are skipped, so only the whole text makes 50, and 50, 40, 30 a triangle.
     const std::string huge = "5" + std::string(10'000'000 - 2, ' ') + "0";
-    const std::size_t before = commitChargeOfTheWindow();
+    const std::size_t before = commitChargeOf(page.form());
     const auto start = GetTickCount64();
-    pasteInto("Text1", toWide(huge));
+    page.putOnClipboard(huge);
+    SendMessageW(a, WM_PASTE, 0, 0);
     std::printf("10 MB paste: %llu ms\n", GetTickCount64() - start);
-    check(SendMessageW(control("Text1"), WM_GETTEXTLENGTH, 0, 0) ==
-              static_cast<LRESULT>(huge.size()),
+    check(SendMessageW(a, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(huge.size()),
           "the 10 MB paste arrives whole");
-    click();
-    const auto expected = calculateFromTexts(huge, "40", "30", userSeparator);
-    std::string texts;
-    for (const std::string& text : (*expected)->texts) {
-        texts += text + "|";
-    }
-    check(results() == texts, "the results of the 10 MB side: " + results() + " wanted " + texts);
-    const std::size_t pasted = commitChargeOfTheWindow();
+    page.click();
+    const std::string wanted = expectedResults(huge, "40", "30");
+    check(joined(page.results()) == wanted,
+          "the results of the 10 MB side: " + joined(page.results()) + " wanted " + wanted);
+    const std::size_t pasted = commitChargeOf(page.form());
     std::printf("10 MB paste: commit charge %zu -> %zu MiB\n", before / MiB, pasted / MiB);
     check(pasted - std::min(pasted, before) <= 32 * huge.size(),
           "the paste costs at most 32 bytes a character");
 
-    setSides("3", "4", "5");
+    page.setText(a, "3");
+    page.setText(page.target(Target::SideB), "4");
+    page.setText(page.target(Target::SideC), "5");
+    HWND calcolo = page.target(Target::Calculate);
     for (int warmUp = 0; warmUp < 100; ++warmUp) {
-        click();
+        SendMessageW(calcolo, BM_CLICK, 0, 0);
     }
-    const std::size_t warm = commitChargeOfTheWindow();
+    const std::size_t warm = commitChargeOf(page.form());
     const auto clicking = GetTickCount64();
     for (int clicks = 0; clicks < 10'000; ++clicks) {
-        click();
+        SendMessageW(calcolo, BM_CLICK, 0, 0);
     }
-    const std::size_t clicked = commitChargeOfTheWindow();
+    const std::size_t clicked = commitChargeOf(page.form());
     std::printf("10,000 clicks: %llu ms\n", GetTickCount64() - clicking);
     std::printf("10,000 clicks: %zu -> %zu KiB\n", warm / 1024, clicked / 1024);
     check(clicked <= warm + MiB, "10,000 clicks leave at most 1 MiB more");
-    checkWorkedTriangle("3", "4", "5");
+    check(joined(page.results()) == expectedResults("3", "4", "5"), "3, 4, 5 after the clicks");
+}
+
+int finish(const char* what) {
+    std::printf("%s: %d failure(s)\n", what, failures);
+    return failures == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const int dpi = argc > 1 && argv[1][0] != '-' ? std::atoi(argv[1]) : USER_DEFAULT_SCREEN_DPI;
+    // Each line as it is written, so that a test ended by its timeout shows how far it came.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    wchar_t separator[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    userSeparator = toUtf8(separator);
-    form = waitFor([] { return FindWindowW(FORM2_WINDOW_CLASS, nullptr); });
-    // Shown once every control exists and the focus is placed.
-    waitFor([] {
-        GUITHREADINFO gui{};
-        gui.cbSize = sizeof gui;
-        return IsWindowVisible(form) &&
-               GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui) &&
-               gui.hwndFocus != nullptr;
-    });
-    // Answered once the window handles messages, so once it has finished starting.
-    SendMessageW(form, WM_NULL, 0, 0);
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "--read-results") {
+    if (mode == "--read-results" || mode == "--close") {
+        RunningForm running;
+        const Form2Page page(running.window());
+        if (mode == "--close") {
+            return running.close() ? 0 : 1;
+        }
         // After a click from outside: the last result written shows that all are.
-        waitFor([] { return !textOf(control(FORM2.resultLabels.back())).empty(); });
-        std::printf("%s\n", results().c_str());
+        waitFor([&] { return !page.results().back().empty(); });
+        std::printf("%s\n", joined(page.results()).c_str());
         return 0;
     }
+    if (argc < 3) {
+        std::printf("usage: %s DPI ZIREV1.EXE | --hostile ZIREV1.EXE\n", argv[0]);
+        return 2;
+    }
+    const std::wstring program = toWide(argv[2]);
     if (mode == "--hostile") {
-        checkHostileInput();
-        PostMessageW(form, WM_CLOSE, 0, 0);
-        std::printf("%s --hostile: %d failure(s)\n", argv[0], failures);
-        return failures == 0 ? 0 : 1;
+        RunningForm running(program);
+        check(running.window() != nullptr, "zirev1.exe shows its window");
+        if (running.window() != nullptr) {
+            checkHostileInput(Form2Page(running.window()));
+            check(running.close(), "zirev1.exe ends with status 0");
+        }
+        return finish("--hostile");
     }
-    if (mode == "--close") {
-        PostMessageW(form, WM_CLOSE, 0, 0);
-        return 0;
+
+    const int dpi = std::atoi(argv[1]);
+    failures += runBehaviour(program, userSeparator());
+    RunningForm running(program);
+    check(running.window() != nullptr, "zirev1.exe shows its window");
+    if (running.window() != nullptr) {
+        const Form2Page page(running.window());
+        checkConformance(page, dpi);
+        checkCarriedTypeface(page, dpi);
+        checkAccessibleTexts(page);
+        checkUnicodeCharacters(page);
+        check(running.close(), "zirev1.exe ends with status 0");
     }
-
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui);
-    check(gui.hwndFocus == control("Command1"), "the focus starts on Calcolo");
-    check(IsZoomed(form) != FALSE, "the window opens maximized");
-
-    checkConformance(dpi);
-    checkCarriedTypeface(dpi);
-    checkTabOrder();
-    checkAccessibleTexts();
-    checkWorkedTriangle("3", "4", "5");
-    checkWorkedTriangle("7", "8", "9");
-    checkWorkedTriangle("1", "1", "1");
-    checkWorkedTriangle("2.5", "6", "6.5");
-    checkWorkedTriangle("0.0001", "0.0001", "0.00015");
-    const std::string solved = results();
-    setSides("1", "2", "3");
-    click();
-    check(results() == solved, "sides that make no triangle change nothing");
-    setSides("3", "0", "4");
-    click();
-    check(results() == solved, "b = 0 changes nothing");
-    checkFault(FaultKind::Overflow, std::string(400, '9'));
-    checkFault(FaultKind::DivisionByZero, std::string("0.").append(169, '0').append("1"));
-    checkKeys(userSeparator == ",");
-    checkEnterAndSpace();
-
-    PostMessageW(form, WM_CLOSE, 0, 0);
-    std::printf("%s: %d failure(s)\n", argv[0], failures);
-    return failures == 0 ? 0 : 1;
+    return finish("window messages");
 }

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+#include "behaviour_driver.h"
+
+#include "arithmetic_fault.h"
+#include "fault_box.h"
+#include "form2_page.h"
+#include "running_form.h"
+#include "wait_for.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace zirev1 {
+namespace {
+
+constexpr std::string_view ACT_NAMES[] = {"Set",        "Type",       "Press",        "Click",
+                                          "Results",    "Unchanged",  "ResultsApart", "Fault",
+                                          "CloseFault", "FieldHolds", "Focus"};
+constexpr std::string_view TARGET_NAMES[] = {"", "a", "b", "c", "Calcolo"};
+static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::Focus) + 1);
+static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Calculate) + 1);
+
+std::string describe(const Step& step) {
+    std::string text(ACT_NAMES[static_cast<int>(step.act)]);
+    if (step.target != Target::None) {
+        text += " " + std::string(TARGET_NAMES[static_cast<int>(step.target)]);
+    }
+    if (!step.text.empty()) {
+        const bool cut = step.text.size() > 40;
+        text += " \"" + std::string(step.text.substr(0, 40)) + (cut ? "...\"" : "\"");
+    }
+    return text;
+}
+
+// The results as a scenario writes them: blank-separated, "" when all are blank.
+std::string written(const std::vector<std::string>& results) {
+    if (std::all_of(results.begin(), results.end(), [](const auto& r) { return r.empty(); })) {
+        return "";
+    }
+    std::string text;
+    for (const std::string& result : results) {
+        text += (text.empty() ? "" : " ") + result;
+    }
+    return text;
+}
+
+std::string withSeparator(std::string_view texts, std::string_view separator) {
+    std::string text;
+    for (const char c : texts) {
+        text += c == '.' ? std::string(separator) : std::string(1, c);
+    }
+    return text;
+}
+
+std::optional<FaultKind> faultNamed(std::string_view name) {
+    for (const FaultKind fault : ALL_FAULTS) {
+        if (faultName(fault) == name) {
+            return fault;
+        }
+    }
+    return std::nullopt;
+}
+
+struct ScenarioRun {
+    const Form2Page& page;
+    std::string_view separator;
+    std::vector<std::string> beforeClick;
+};
+
+std::string written(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+bool apart(const RECT& a, const RECT& b) {
+    RECT overlap;
+    return !IntersectRect(&overlap, &a, &b);
+}
+
+std::string checkResultsApart(const Form2Page& page) {
+    std::vector<RECT> places;
+    for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
+        HWND label = page.control(resultLabel(FORM2, i));
+        if (Form2Page::textOf(label).empty()) {
+            return std::string(resultLabel(FORM2, i).name) + " holds no text";
+        }
+        RECT place;
+        GetWindowRect(label, &place);
+        for (std::size_t j = 0; j < places.size(); ++j) {
+            if (!apart(place, places[j])) {
+                return std::string(resultLabel(FORM2, i).name) + " at " + written(place) +
+                       " overlaps " + std::string(resultLabel(FORM2, j).name) + " at " +
+                       written(places[j]);
+            }
+        }
+        places.push_back(place);
+    }
+    return "";
+}
+
+// One box, shown, titled like the form, naming the fault with its explanation, with an OK
+// button, the form disabled behind it.
+std::string checkFault(const Form2Page& page, std::string_view name) {
+    const auto fault = faultNamed(name);
+    if (!fault) {
+        return "no fault is named " + std::string(name);
+    }
+    HWND box = waitFor(
+        [&] {
+            const auto open = page.ownedBoxes();
+            return open.size() == 1 && IsWindowVisible(open.front()) ? open.front() : HWND{};
+        },
+        5'000);
+    if (box == nullptr) {
+        return std::to_string(page.ownedBoxes().size()) + " boxes are open, not one shown";
+    }
+    std::string failed;
+    const std::string title = Form2Page::textOf(box);
+    if (title != Form2Page::textOf(page.form())) {
+        failed += "the box is titled \"" + title + "\", not like the form; ";
+    }
+    const std::string text = Form2Page::textOf(GetDlgItem(box, 0xFFFF));
+    if (text.find(name) == std::string::npos ||
+        text.find(faultExplanation(*fault)) == std::string::npos) {
+        failed += "the box says \"" + text + "\"; ";
+    }
+    HWND ok = GetDlgItem(box, IDOK);
+    if (ok == nullptr || Form2Page::textOf(ok) != FAULT_BOX_BUTTON) {
+        failed += "the box has no OK button" +
+                  (ok != nullptr ? ", its button says \"" + Form2Page::textOf(ok) + "\"" : "") +
+                  "; ";
+    }
+    if (IsWindowEnabled(page.form())) {
+        failed += "the form takes input behind the box; ";
+    }
+    return failed;
+}
+
+// What went wrong with the step, or "".
+std::string run(const Step& step, ScenarioRun& scenario) {
+    const Form2Page& page = scenario.page;
+    HWND target = page.target(step.target);
+    switch (step.act) {
+    case Act::Set:
+        page.setText(target, step.text);
+        return "";
+    case Act::Type:
+        page.type(target, step.text);
+        return "";
+    case Act::Press:
+        if (step.text == KEY_CTRL_V) {
+            page.putOnClipboard("77");
+        }
+        if (page.focus() == nullptr) {
+            return "no control has the focus";
+        }
+        page.press(step.text);
+        return "";
+    case Act::Click:
+        scenario.beforeClick = page.results();
+        page.click();
+        return "";
+    case Act::Results: {
+        const std::string shown = written(page.results());
+        const std::string wanted = withSeparator(step.text, scenario.separator);
+        return shown == wanted ? "" : "the results are \"" + shown + "\"";
+    }
+    case Act::Unchanged: {
+        const std::string shown = written(page.results());
+        const std::string before = written(scenario.beforeClick);
+        return shown == before ? "" : "the results \"" + before + "\" became \"" + shown + "\"";
+    }
+    case Act::ResultsApart:
+        return checkResultsApart(page);
+    case Act::Fault:
+        return checkFault(page, step.text);
+    case Act::CloseFault: {
+        const auto boxes = page.ownedBoxes();
+        if (boxes.size() != 1) {
+            return std::to_string(boxes.size()) + " boxes are open";
+        }
+        page.pressOk(boxes.front());
+        return IsWindow(boxes.front()) ? "the box stays open" : "";
+    }
+    case Act::FieldHolds: {
+        const std::string held = Form2Page::textOf(target);
+        return held == step.text ? "" : "the field holds \"" + held + "\"";
+    }
+    case Act::Focus:
+        return page.focus() == target ? "" : "the focus is elsewhere";
+    }
+    return "an act this driver does not know";
+}
+
+bool holdsHere(const Scenario& scenario, std::string_view separator) {
+    return scenario.locales == Locales::Any ||
+           (scenario.locales == Locales::Comma) == (separator == ",");
+}
+
+const KnownDeviation* deviationOf(const Scenario& scenario) {
+    const auto found = std::find_if(
+        FORM2_KNOWN_DEVIATIONS.begin(), FORM2_KNOWN_DEVIATIONS.end(), [&](const auto& known) {
+            return known.frontEnd == FrontEnd::Win32 && known.scenario == scenario.name;
+        });
+    return found == FORM2_KNOWN_DEVIATIONS.end() ? nullptr : &*found;
+}
+
+// Every step runs, so that one failure does not hide the next.
+bool runScenario(const Scenario& scenario, const std::wstring& program,
+                 std::string_view separator) {
+    RunningForm running(program);
+    if (running.window() == nullptr) {
+        std::printf("  zirev1.exe did not show its window\n");
+        return false;
+    }
+    Form2Page page(running.window());
+    ScenarioRun state{page, separator, page.results()};
+    bool passed = true;
+    for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
+        std::string failure = run(scenario.steps[i], state);
+        if (!page.answeredAll()) {
+            failure +=
+                (failure.empty() ? "" : "; ") + std::string("zirev1.exe did not answer in time");
+        }
+        if (!failure.empty()) {
+            std::printf("  FAIL step %zu, %s: %s\n", i + 1, describe(scenario.steps[i]).c_str(),
+                        failure.c_str());
+            passed = false;
+        }
+    }
+    if (!running.close()) {
+        std::printf("  FAIL zirev1.exe did not end with status 0 when closed\n");
+        passed = false;
+    }
+    return passed;
+}
+
+} // namespace
+
+int runBehaviour(const std::wstring& program, std::string_view separator) {
+    int failed = 0, passed = 0, skipped = 0;
+    for (const Scenario& scenario : FORM2_BEHAVIOUR) {
+        if (!holdsHere(scenario, separator)) {
+            continue;
+        }
+        std::printf("scenario: %.*s\n", static_cast<int>(scenario.name.size()),
+                    scenario.name.data());
+        if (const KnownDeviation* known = deviationOf(scenario)) {
+            std::printf("  skipped: %.*s\n", static_cast<int>(known->reason.size()),
+                        known->reason.data());
+            ++skipped;
+            continue;
+        }
+        if (runScenario(scenario, program, separator)) {
+            ++passed;
+        } else {
+            ++failed;
+        }
+        std::fflush(stdout);
+    }
+    std::printf("behaviour: %d passed, %d failed, %d skipped\n", passed, failed, skipped);
+    return failed;
+}
+
+} // namespace zirev1
