@@ -25,8 +25,10 @@ x_session_window_manager_ready() {
 
 start_x_session() {
     X_SESSION_DIR=$(mktemp -d)
-    # Xvfb picks a free display and writes its number once it accepts connections.
-    Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$X_SESSION_DIR/display" \
+    # Xvfb picks a free display and writes its number once it accepts connections. It never
+    # resets: by default it starts over whenever its last client leaves, and a client that comes
+    # just then (a window manager after a probe, a program after a check) is refused.
+    Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$X_SESSION_DIR/display" \
         2>"$X_SESSION_DIR/xvfb.log" &
     local xvfb=$!
     X_SESSION_PIDS+=("$xvfb")
