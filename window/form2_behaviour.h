@@ -229,4 +229,20 @@ inline constexpr KnownDeviation FORM2_KNOWN_DEVIATIONS[] = {
      "tabs), as every page does; holding it inside the form would trap the keyboard there"},
 };
 
+// Whether the scenario holds where the user's decimal separator is the comma, or the point.
+constexpr bool holdsIn(const Scenario& scenario, bool commaSeparator) {
+    return scenario.locales == Locales::Any ||
+           (scenario.locales == Locales::Comma) == commaSeparator;
+}
+
+// The front end's known deviation from the scenario, or nullptr.
+constexpr const KnownDeviation* knownDeviation(FrontEnd frontEnd, const Scenario& scenario) {
+    for (const KnownDeviation& known : FORM2_KNOWN_DEVIATIONS) {
+        if (known.frontEnd == frontEnd && known.scenario == scenario.name) {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace zirev1

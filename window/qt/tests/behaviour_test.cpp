@@ -21,19 +21,6 @@ bool commaLocale() {
     return QLocale().decimalPoint() == QStringLiteral(",");
 }
 
-bool holdsHere(Locales locales) {
-    return locales == Locales::Any || (locales == Locales::Comma) == commaLocale();
-}
-
-const KnownDeviation* deviationOf(const Scenario& scenario) {
-    const auto found =
-        std::find_if(std::begin(FORM2_KNOWN_DEVIATIONS), std::end(FORM2_KNOWN_DEVIATIONS),
-                     [&](const auto& known) {
-                         return known.frontEnd == FrontEnd::Qt && known.scenario == scenario.name;
-                     });
-    return found == std::end(FORM2_KNOWN_DEVIATIONS) ? nullptr : &*found;
-}
-
 // The twelve texts a Results step names, with the user's decimal separator.
 QStringList expectedResults(std::string_view texts) {
     if (texts.empty()) {
@@ -213,7 +200,7 @@ private Q_SLOTS:
     void scenarios_data() {
         QTest::addColumn<int>("index");
         for (std::size_t i = 0; i < std::size(FORM2_BEHAVIOUR); ++i) {
-            if (holdsHere(FORM2_BEHAVIOUR[i].locales)) {
+            if (holdsIn(FORM2_BEHAVIOUR[i], commaLocale())) {
                 QTest::newRow(std::string(FORM2_BEHAVIOUR[i].name).c_str()) << static_cast<int>(i);
             }
         }
@@ -222,7 +209,7 @@ private Q_SLOTS:
     void scenarios() {
         QFETCH(int, index);
         const Scenario& scenario = FORM2_BEHAVIOUR[static_cast<std::size_t>(index)];
-        if (const KnownDeviation* known = deviationOf(scenario)) {
+        if (const KnownDeviation* known = knownDeviation(FrontEnd::Qt, scenario)) {
             QSKIP(std::string(known->reason).c_str());
         }
         ShownForm shown;
