@@ -28,9 +28,12 @@ with tempfile.TemporaryDirectory() as folder, OrcaTranscript(folder, LOCALE) as 
     form = orca_scenarios.Form(FORM, CALC, LOCALE)
     orca.start(["chromium", "--no-sandbox", "--test-type", "--force-renderer-accessibility",
                 f"--user-data-dir={os.path.join(folder, 'chromium')}", f"--lang={LANGUAGE}",
+                f"--accept-lang={LANGUAGE}",
                 "--no-first-run", "--no-default-browser-check", "--disable-gpu",
                 "--start-maximized", f"--app=file://{os.path.abspath(PAGE)}"],
-               "chromium.log", LANGUAGE=LANGUAGE.replace("-", "_"))
+               "chromium.log",
+               # On Linux Chromium takes the page's language from the environment.
+               LANGUAGE=LANGUAGE.replace("-", "_") + ":" + LANGUAGE.split("-")[0])
     orca.expect([form.title])
     # Orca reads the page in browse mode, where digits move between headings, until a field
     # takes the focus and it says that it is in focus mode.
