@@ -30,8 +30,9 @@ class Form:
     def sentence(self, sides):
         """What Orca says after the sides are calculated: the parts around zirev1-calc's texts,
         in the locale the check runs in."""
-        texts = subprocess.run([self.calc, *sides], check=True, capture_output=True, text=True,
-                               env=dict(os.environ, LC_ALL=self.locale)).stdout.split("\n")[:len(self.spoken) - 1]
+        printed = subprocess.run([self.calc, *sides], check=True, capture_output=True, text=True,
+                                 env=dict(os.environ, LC_ALL=self.locale)).stdout
+        texts = printed.split("\n")[:len(self.spoken) - 1]
         return "".join(part + text for part, text in zip(self.spoken, texts + [""]))
 
     def result_words(self):

@@ -68,13 +68,14 @@ class OrcaTranscript:
         os.makedirs(self.env["XDG_RUNTIME_DIR"], mode=0o700)
         # No sound card: the null device takes whatever would be played.
         with open(self.env["ALSA_CONFIG_PATH"], "w") as alsa:
-            alsa.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+            alsa.write("pcm.!default { type null }\n")
         with open(os.path.join(speechd, "speechd.conf"), "w") as conf:
             conf.write(f'LogDir "{self.folder}"\nLogLevel 3\nAudioOutputMethod "alsa"\n'
                        'AddModule "transcript" "sd_generic" "transcript.conf"\n'
                        'DefaultModule "transcript"\nDefaultPunctuationMode "none"\n')
         # Each text whole, as one line: no splitting at punctuation, newlines as spaces.
-        append = f"tr '\\\\n' ' ' >>{shlex.quote(self.transcript)}; echo >>{shlex.quote(self.transcript)}"
+        file = shlex.quote(self.transcript)
+        append = f"tr '\\\\n' ' ' >>{file}; echo >>{file}"
         with open(os.path.join(speechd, "modules", "transcript.conf"), "w") as conf:
             conf.write(f'GenericExecuteSynth "printf %s \\\'$DATA\\\' | {append}"\n'
                        'GenericMaxChunkLength 100000\nGenericDelimiters ""\n'
