@@ -15,6 +15,7 @@
 #include "json_writer.h"
 #include "narrow_layout.h"
 #include "side_key_filter.h"
+#include "spoken_results.h"
 #include "svg_canvas.h"
 #include "text_metrics.h"
 #include "unicode_text.h"
@@ -203,6 +204,11 @@ int main(int argc, char** argv) {
     for (const std::string_view name : form.sideFields) {
         sideFields.push_back(quoted(name));
     }
+    // What a screen reader says after a calculation: these parts with the twelve texts between.
+    std::vector<std::string> spokenParts;
+    for (const std::string& part : spokenResults(form).parts) {
+        spokenParts.push_back(quoted(std::string_view(part)));
+    }
     std::vector<std::string> faults;
     for (const Fault& fault : FAULTS) {
         faults.push_back(Object()
@@ -221,6 +227,7 @@ int main(int argc, char** argv) {
             .add("controls", array(controls, ",\n  "))
             .add("resultLabels", array(resultLabels))
             .add("sideFields", array(sideFields))
+            .add("spokenResults", array(spokenParts))
             .add("narrowLayout", narrowGroupsJson(form, FORM2_NARROW_GROUPS))
             .text("sideKeys", toUtf8(ALLOWED_SIDE_KEYS))
             .add("decimalCommaKey",

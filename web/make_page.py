@@ -172,9 +172,13 @@ def control_markup(control, form_dir):
         return (f'<div id="{name}" class="picture" role="img" '
                 f'aria-label="{html.escape(control["accessibleName"])}">{picture}</div>')
     if control["accessibleDescription"]:
+        # The description stands before the value, unseen, where reading goes: say-all and the
+        # arrow keys meet "Superficie", then "6.". No live region: the results are said once, in
+        # one sentence, by the page's announcement.
         description = html.escape(control["accessibleDescription"])
-        return (f'<output id="{name}" class="label" aria-describedby="{name}-description">'
-                f'</output><span id="{name}-description" hidden>{description}</span>')
+        return (f'<span id="{name}-description" class="spoken">{description}</span>'
+                f'<span id="{name}" class="label result" aria-describedby="{name}-description">'
+                f'</span>')
     if control["role"] == "heading":
         return f'<h1 id="{name}" class="label">{text}</h1>'
     return f'<div id="{name}" class="label">{text}</div>'
@@ -218,6 +222,8 @@ def shown_characters(form):
     return "".join(sorted(set("".join(texts))))
 
 
+# The live region through which a screen reader hears the results after a calculation.
+ANNOUNCEMENT = "announcement"
 SVG = "http://www.w3.org/2000/svg"
 # The launcher icons (purpose "any"), the maskable one and Apple's, as (file, pixels, the share of
 # the square the icon takes, purpose). A maskable icon is cut to any shape inside the circle of
@@ -337,6 +343,8 @@ def page_config(form, wasm, font_data):
         "sideKeys": form["sideKeys"],
         "decimalCommaKey": form["decimalCommaKey"],
         "outcomes": form["outcomes"],
+        "announcement": ANNOUNCEMENT,
+        "spokenResults": form["spokenResults"],
         "faultBox": form["faultBox"]["ids"],
         "faults": {f["outcome"]: {"name": f["name"], "explanation": f["explanation"]}
                    for f in form["faults"]},
@@ -399,6 +407,7 @@ def page(form, form_dir, script, config, links, worker):
     return ascii_page(template.substitute(
         title=html.escape(form["title"]), links=links, script=script, config=config,
         style=page_style(form), form=form["name"], groups=group_markup(form, form_dir),
+        announcement=ANNOUNCEMENT,
         box=ids["box"], boxTitle=ids["title"], boxName=ids["name"],
         boxExplanation=ids["explanation"], boxButton=ids["button"],
         boxTitleText=html.escape(form["faultBox"]["title"]),

@@ -176,14 +176,24 @@ function sidesFromFragment(fragment) {
   return sides.size === 0 ? null : LINK_KEYS.map((key) => sides.get(key) ?? '');
 }
 
+// What a screen reader says after a calculation: the description's parts with the twelve texts
+// between them, parts[i] before texts[i]:
+//   spokenSentence(['α ', ' gradi ', …, ', perimetro ', ''], ['36', '52', …, '12.'])
+//     -> 'α 36 gradi 52 primi … perimetro 12.'
+function spokenSentence(parts, texts) {
+  return parts.map((part, i) => part + (texts[i] ?? '')).join('');
+}
+
 // Starts the page from the form's data: config.wasm is the module's bytes in base64,
 // config.typeface the family and config.font the typeface's bytes in base64, config.form the
 // form's id, config.fields the side fields' ids in Tab order, config.button
 // Calcolo's id, config.results the twelve result labels' ids in writing order, config.sideKeys
 // the characters a side field accepts, config.decimalCommaKey the key entered as the point where
 // the decimal separator is the comma, config.outcomes the calculation's outcome codes,
-// config.faultBox the ids of the fault box and its parts, and config.faults each fault's name and
-// explanation by its outcome code. A link's fragment in the address fills the fields and calculates once.
+// config.announcement the id of the live region that says the results, config.spokenResults the
+// parts of that sentence, config.faultBox the ids of the fault box and its parts, and
+// config.faults each fault's name and explanation by its outcome code. A link's fragment in the
+// address fills the fields and calculates once.
 export function startPage(config) {
   // Made from its bytes, the typeface is ready at once, so the form is laid out a single time,
   // in it; a style sheet's font is loaded later, and everything laid out again.
@@ -193,6 +203,7 @@ export function startPage(config) {
   const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
   const faultBox = document.getElementById(config.faultBox.box);
+  const announcement = document.getElementById(config.announcement);
   const separator = decimalSeparatorOnDemand();
   const decimalCommaOf = () => (separator() === ',' ? config.decimalCommaKey : null);
   fields.forEach((field) => filterSideField(field, config.sideKeys, decimalCommaOf));
@@ -210,9 +221,13 @@ export function startPage(config) {
       const fault = config.faults[outcome.fault];
       document.getElementById(config.faultBox.name).textContent = fault.name;
       document.getElementById(config.faultBox.explanation).textContent = fault.explanation;
+      // What the region last said would be said again as the page comes back from behind the
+      // modal box.
+      announcement.textContent = '';
       faultBox.showModal();
     } else if (outcome.texts) {
       outcome.texts.forEach((text, i) => { results[i].textContent = text; });
+      announcement.textContent = spokenSentence(config.spokenResults, outcome.texts);
       // Sides too long to be read back from a link leave none, rather than another triangle's;
       // their encoding is never shorter than they are.
       const address = new URL(location.href);

@@ -83,8 +83,8 @@ const ACTS = {
   },
   async fault(page, step) {
     const { explanation } = FORM.faults.find((fault) => fault.name === step.text);
-    await expect(page.getByRole('dialog')).toHaveCount(1);
-    const box = page.getByRole('dialog', { name: await page.title(), exact: true });
+    await expect(page.getByRole('alertdialog')).toHaveCount(1);
+    const box = page.getByRole('alertdialog', { name: await page.title(), exact: true });
     await expect(box).toBeVisible();
     await expect(box).toContainText(step.text);
     await expect(box).toContainText(explanation);
@@ -93,7 +93,7 @@ const ACTS = {
     expect(await formTakesFocus(page), 'the form behind the box takes the focus').toBe(false);
   },
   async closeFault(page) {
-    const box = page.getByRole('dialog');
+    const box = page.getByRole('alertdialog');
     await box.getByRole('button', { name: FORM.faultBox.button, exact: true }).click();
     await expect(box).toBeHidden();
   },

@@ -68,5 +68,5 @@ export async function calculateSides(page, ...texts) {
 }
 
 export function faultBox(page) {
-  return page.getByRole('dialog', { name: FORM.faultBox.title, exact: true });
+  return page.getByRole('alertdialog', { name: FORM.faultBox.title, exact: true });
 }

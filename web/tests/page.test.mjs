@@ -19,7 +19,7 @@ import { join } from 'node:path';
 import { devices, expect, test } from '@playwright/test';
 import {
   CALCULATE, FORM, PAGE, PICTURES, RESULTS_345, SIDE_FIELDS, TAB_ORDER, calculateButton, calculateSides,
-  calculated, open, results, setSides, sideField,
+  calculated, faultBox, open, results, setSides, sideField,
 } from './form_page.mjs';
 
 const require = createRequire(import.meta.url);
@@ -179,6 +179,23 @@ test.describe('the window in the browser', () => {
     expect(await audit()).toEqual([]);
   });
 
+  test('a screen reader hears the results once, as one sentence, and the fault box whole',
+    async ({ page }) => {
+      // State: a fresh page. Action: 3, 4, 5 calculated. Expected: the status region holds the
+      // sentence, each text after its part. Then a fault: the box is named and described by its
+      // texts, and the region is empty, so that nothing old is said when the box closes.
+      const region = page.getByRole('status');
+      await expect(region).toHaveText('');
+      await calculateSides(page, '3', '4', '5');
+      await expect(region).toHaveText(FORM.spokenResults
+        .map((part, i) => part + (RESULTS_345[i] ?? '')).join(''));
+      await calculateSides(page, '9'.repeat(400), '4', '5');
+      const overflow = FORM.faults.find((fault) => fault.name === 'Overflow');
+      await expect(faultBox(page))
+        .toHaveAccessibleDescription(`${overflow.name} ${overflow.explanation}`);
+      await expect(region).toHaveText('');
+    });
+
   test('a 10 MB paste, then Calcolo: handled well under a second', async ({ page }) => {
     const took = await page.evaluate(({ fields, buttonId }) => {
       const [a, b, c] = fields.map((id) => document.getElementById(id));
@@ -308,8 +325,8 @@ test.describe('a link to the triangle', () => {
     await page.addInitScript(() => {
       window.calculations = 0;
       new MutationObserver((records) => {
-        window.calculations += records.filter((record) => record.target.localName === 'output')
-          .length;
+        window.calculations += records
+          .filter((record) => record.target.classList?.contains('result')).length;
       }).observe(document, { childList: true, subtree: true });
     });
     await openLink(page, 'a=2&b=3&c=4');

@@ -10,6 +10,8 @@
 #include "picture_widget.h"
 #include "qt_conversions.h"
 #include "side_key_filter.h"
+#include "spoken_notice.h"
+#include "spoken_results.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -107,6 +109,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
     }
     m_calculate = static_cast<QPushButton*>(child(calculateButton(FORM2).name));
     m_calculate->setFocus();
+    m_spokenResults = new SpokenNotice(this);
 }
 
 void Form2::createControl(const Control& control) {
@@ -162,6 +165,7 @@ void Form2::reportFault(FaultKind fault) {
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     m_faultBox = box;
+    m_spokenResults->withdraw();
     box->open();
 }
 
@@ -184,6 +188,8 @@ void Form2::Command1_Click() {
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
         m_resultLabels[i]->setCaption(QString::fromStdString((*results)->texts[i]));
     }
+    static const SpokenResults spoken = spokenResults(FORM2);
+    m_spokenResults->say(QString::fromStdString(spoken.sentence((*results)->texts)));
 }
 
 void Form2::text1_KeyPress(std::int16_t& keyAscii) {

@@ -17,6 +17,7 @@ class QPushButton;
 namespace zirev1 {
 
 class CaptionLabel;
+class SpokenNotice;
 struct Control;
 
 // The calculator's one window, built from the form's description: explanatory labels, the three
@@ -55,7 +56,8 @@ private:
     std::array<QLineEdit*, 3> m_sideFields{};                       // a, b, c
     std::array<CaptionLabel*, ResultTexts::count> m_resultLabels{}; // in writing order
     QPushButton* m_calculate = nullptr;
-    QPointer<QMessageBox> m_faultBox; // the last fault box, until it is closed and deleted
+    SpokenNotice* m_spokenResults = nullptr; // what a screen reader says after a calculation
+    QPointer<QMessageBox> m_faultBox;        // the last fault box, until it is closed and deleted
 };
 
 } // namespace zirev1
