@@ -14,8 +14,8 @@ namespace zirev1 {
 // descriptions in writing order. A description "α, gradi" names its subject before the comma and
 // its unit after: consecutive results of one subject share it, each value is followed by its
 // unit, and subjects are separated by commas. For 3, 4, 5:
-//   "α 36 gradi 52 primi 12 secondi, β 53 gradi 7 primi 48 secondi, γ 90 gradi 0 primi
-//    0 secondi, altezza h su a 4., superficie 6., perimetro 12."
+//   "α 36 gradi 52 primi 12 secondi, β 53 gradi 7 primi 48 secondi, γ 89 gradi 59 primi
+//    60 secondi, altezza h su a 4., superficie 6., perimetro 12."
 // The sentence is the fixed parts with the texts between them: parts[i] comes before text i,
 // parts[count] after the last.
 struct SpokenResults {

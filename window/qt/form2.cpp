@@ -188,8 +188,7 @@ void Form2::Command1_Click() {
     for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
         m_resultLabels[i]->setCaption(QString::fromStdString((*results)->texts[i]));
     }
-    static const SpokenResults spoken = spokenResults(FORM2);
-    m_spokenResults->say(QString::fromStdString(spoken.sentence((*results)->texts)));
+    m_spokenResults->say(QString::fromStdString(m_sentence.sentence((*results)->texts)));
 }
 
 void Form2::text1_KeyPress(std::int16_t& keyAscii) {

@@ -3,6 +3,7 @@
 
 #include "arithmetic_fault.h"
 #include "result_texts.h"
+#include "spoken_results.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -57,7 +58,8 @@ private:
     std::array<CaptionLabel*, ResultTexts::count> m_resultLabels{}; // in writing order
     QPushButton* m_calculate = nullptr;
     SpokenNotice* m_spokenResults = nullptr; // what a screen reader says after a calculation
-    QPointer<QMessageBox> m_faultBox;        // the last fault box, until it is closed and deleted
+    SpokenResults m_sentence = spokenResults(FORM2);
+    QPointer<QMessageBox> m_faultBox; // the last fault box, until it is closed and deleted
 };
 
 } // namespace zirev1
