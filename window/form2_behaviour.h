@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -32,6 +33,21 @@ enum class Act {
 };
 
 enum class Target { None, SideA, SideB, SideC, Calculate };
+
+// Their names, in the order of the enums' values, as the page's driver reads them and the drivers
+// report them.
+inline constexpr std::string_view ACT_NAMES[] = {
+    "set",          "type",  "press",      "click",      "results", "unchanged",
+    "resultsApart", "fault", "closeFault", "fieldHolds", "focus"};
+inline constexpr std::string_view TARGET_NAMES[] = {"", "a", "b", "c", "calculate"};
+static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::Focus) + 1);
+static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Calculate) + 1);
+constexpr std::string_view nameOf(Act act) {
+    return ACT_NAMES[static_cast<std::size_t>(act)];
+}
+constexpr std::string_view nameOf(Target target) {
+    return TARGET_NAMES[static_cast<std::size_t>(target)];
+}
 
 // The keys Press names.
 inline constexpr std::string_view KEY_ENTER = "Enter";

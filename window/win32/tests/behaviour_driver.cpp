@@ -15,20 +15,13 @@
 namespace zirev1 {
 namespace {
 
-constexpr std::string_view ACT_NAMES[] = {"Set",        "Type",       "Press",        "Click",
-                                          "Results",    "Unchanged",  "ResultsApart", "Fault",
-                                          "CloseFault", "FieldHolds", "Focus"};
-constexpr std::string_view TARGET_NAMES[] = {"", "a", "b", "c", "Calcolo"};
-static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::Focus) + 1);
-static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Calculate) + 1);
-
 std::string describe(const Step& step) {
-    std::string text(ACT_NAMES[static_cast<int>(step.act)]);
+    std::string text(nameOf(step.act));
     // Appended piece by piece: GCC 12 at -O3 takes a literal put before a temporary string for
     // an overlapping copy (-Wrestrict).
     if (step.target != Target::None) {
         text += ' ';
-        text += TARGET_NAMES[static_cast<int>(step.target)];
+        text += nameOf(step.target);
     }
     if (!step.text.empty()) {
         text += " \"";
