@@ -28,7 +28,7 @@ bool isDigit(char ch) {
 
 } // namespace
 
-Checked<double> readSideLength(std::string_view text) {
+Checked<SideReading> readSide(std::string_view text) {
     // Gather the leading number without the ignored characters, so that from_chars, which is
     // locale-independent and correctly rounded, sees it whole.
     std::string number;
@@ -37,6 +37,7 @@ Checked<double> readSideLength(std::string_view text) {
     bool pointSeen = false;
     bool digitSeen = false;
     bool integerPartNonZero = false;
+    bool whole = true;
     for (const char ch : text) {
         if (isIgnored(ch)) {
             continue;
@@ -52,11 +53,12 @@ Checked<double> readSideLength(std::string_view text) {
             pointSeen = true;
             number += ch;
         } else {
+            whole = false;
             break;
         }
     }
     if (!digitSeen) {
-        return 0;
+        return SideReading{0, false, whole};
     }
 
     double value = 0;
@@ -69,7 +71,15 @@ Checked<double> readSideLength(std::string_view text) {
         }
         value = 0; // below the smallest subnormal: rounds to zero
     }
-    return negative ? -value : value;
+    return SideReading{negative ? -value : value, true, whole};
+}
+
+Checked<double> readSideLength(std::string_view text) {
+    const Checked<SideReading> reading = readSide(text);
+    if (reading.faulted()) {
+        return reading.fault();
+    }
+    return reading->value;
 }
 
 } // namespace zirev1

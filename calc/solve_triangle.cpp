@@ -64,6 +64,12 @@ double tanHalfAngle(Steps& steps, double p, double pMinusOpposite, double pMinus
 
 } // namespace
 
+ValidityTerms validityTerms(double a, double b, double c) {
+    Steps steps;
+    const double p = semiPerimeter(steps, a, b, c);
+    return {p, {p - a, p - b, p - c}};
+}
+
 Checked<std::optional<TriangleSolution>> solveTriangle(double a, double b, double c) {
     if (std::isinf(a) || std::isinf(b) || std::isinf(c)) {
         return FaultKind::Overflow;

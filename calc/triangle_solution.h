@@ -35,4 +35,14 @@ struct TriangleSolution {
 //   solveTriangle(1e78, 1e78, 1e78) -> fault Overflow, in Heron's product
 Checked<std::optional<TriangleSolution>> solveTriangle(double a, double b, double c);
 
+// p and the three differences p - a, p - b, p - c of the validity test, rounded as solveTriangle
+// rounds them, for saying which condition failed. Sides that overflow p give infinities here.
+//
+//   validityTerms(3, 4, 9) -> p 8; 5, 4, -1
+struct ValidityTerms {
+    double p = 0;
+    double differences[3] = {};
+};
+ValidityTerms validityTerms(double a, double b, double c);
+
 } // namespace zirev1

@@ -52,6 +52,8 @@ std::string_view kindName(ControlKind kind) {
         return "button";
     case ControlKind::Picture:
         return "picture";
+    case ControlKind::Table:
+        return "table";
     }
     return "label";
 }
@@ -70,6 +72,14 @@ std::string_view roleName(Role role) {
         return "result";
     case Role::Illustration:
         return "illustration";
+    case Role::Message:
+        return "message";
+    case Role::OpenWorking:
+        return "openWorking";
+    case Role::Working:
+        return "working";
+    case Role::Copy:
+        return "copy";
     }
     return "caption";
 }

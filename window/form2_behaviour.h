@@ -30,18 +30,29 @@ enum class Act {
     CloseFault,   // OK closes the box
     FieldHolds,   // the field holds `text`
     Focus,        // the control has the focus
+    Message,      // the message says `text`, its problem and its notice joined by a blank; ""
+                  // when it is empty; a screen reader has been told it
+    Marked,       // the validity condition `text` ("p − c") is the one marked in the picture of
+                  // them; "" when none is
+    WorkingShows, // the working is open and shows the quantity before the tab in `text` with the
+                  // value after it, a "." standing for the decimal separator
+    ClipboardHolds, // the clipboard's text holds the line `text` (cells between tabs), "." as
+                    // in WorkingShows
 };
 
-enum class Target { None, SideA, SideB, SideC, Calculate };
+// Calculate is Calcolo; Working is Form2's Svolgimento button, Copy the working's Copia.
+enum class Target { None, SideA, SideB, SideC, Calculate, Working, Copy };
 
 // Their names, in the order of the enums' values, as the page's driver reads them and the drivers
 // report them.
 inline constexpr std::string_view ACT_NAMES[] = {
     "set",          "type",  "press",      "click",      "results", "unchanged",
-    "resultsApart", "fault", "closeFault", "fieldHolds", "focus"};
-inline constexpr std::string_view TARGET_NAMES[] = {"", "a", "b", "c", "calculate"};
-static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::Focus) + 1);
-static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Calculate) + 1);
+    "resultsApart", "fault", "closeFault", "fieldHolds", "focus", "message", "marked",
+    "workingShows", "clipboardHolds"};
+inline constexpr std::string_view TARGET_NAMES[] = {"",          "a",       "b",   "c",
+                                                    "calculate", "working", "copy"};
+static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::ClipboardHolds) + 1);
+static_assert(std::size(TARGET_NAMES) == static_cast<std::size_t>(Target::Copy) + 1);
 constexpr std::string_view nameOf(Act act) {
     return ACT_NAMES[static_cast<std::size_t>(act)];
 }
@@ -98,6 +109,22 @@ constexpr Step press(std::string_view key) {
     return {Act::Press, Target::None, key};
 }
 inline constexpr Step CLICK{Act::Click, Target::Calculate};
+// Click names the button: Calcolo, Svolgimento or Copia.
+constexpr Step click(Target button) {
+    return {Act::Click, button};
+}
+constexpr Step message(std::string_view text) {
+    return {Act::Message, Target::None, text};
+}
+constexpr Step marked(std::string_view condition) {
+    return {Act::Marked, Target::None, condition};
+}
+constexpr Step shows(std::string_view quantityTabValue) {
+    return {Act::WorkingShows, Target::None, quantityTabValue};
+}
+constexpr Step clipboardHolds(std::string_view line) {
+    return {Act::ClipboardHolds, Target::None, line};
+}
 constexpr Step results(std::string_view texts) {
     return {Act::Results, Target::None, texts};
 }
@@ -118,6 +145,8 @@ constexpr Target A = Target::SideA;
 constexpr Target B = Target::SideB;
 constexpr Target C = Target::SideC;
 constexpr Target CALCOLO = Target::Calculate;
+constexpr Target SVOLGIMENTO = Target::Working;
+constexpr Target COPIA = Target::Copy;
 
 // A side that overflows a double, and one so small that Briggs' denominators underflow to zero.
 template <std::size_t N> struct Digits {
@@ -179,10 +208,12 @@ inline constexpr Step ONLY_THE_BUTTON[] = {
     press(KEY_SPACE), results(R_3_4_5)};
 inline constexpr Step TAB_ORDER[] = {
     focus(CALCOLO), press(KEY_TAB), focus(A), press(KEY_TAB), focus(B), press(KEY_TAB), focus(C),
+    press(KEY_TAB), focus(SVOLGIMENTO), press(KEY_SHIFT_TAB), focus(C),
     press(KEY_SHIFT_TAB), focus(B), press(KEY_SHIFT_TAB), focus(A), press(KEY_SHIFT_TAB),
     focus(CALCOLO)};
 inline constexpr Step TAB_GOES_ROUND[] = {
-    type(C, "5"), press(KEY_TAB), focus(CALCOLO), press(KEY_SHIFT_TAB), focus(C)};
+    type(C, "5"), press(KEY_TAB), press(KEY_TAB), focus(CALCOLO), press(KEY_SHIFT_TAB),
+    focus(SVOLGIMENTO)};
 inline constexpr Step KEYSTROKE_RULE[] = {
     type(A, "3e5 x"), holds(A, "35"),
     type(B, "\u0663\u00bd\uff13\u03b1\u00e9*/=()&%$#'\"_"), holds(B, ""),
@@ -207,6 +238,50 @@ inline constexpr Step ONE_FAULT_BOX[] = {
     set(A, HUGE_SIDE), set(B, "4"), set(C, "5"), CLICK, fault("Overflow"),
     set(A, "3"), CLICK, CLICK, results(""), fault("Overflow"),
     CLOSE_FAULT, results(""), CLICK, results(R_3_4_5)};
+inline constexpr std::string_view NOT_3_4_9 =
+    "Questi lati non formano un triangolo: p − c = −1, che non è maggiore di 0 (con p = 8).";
+inline constexpr std::string_view NOT_1_2_3 =
+    "Questi lati non formano un triangolo: p − c = 0, che non è maggiore di 0 (con p = 3).";
+inline constexpr Step ERROR_SAID[] = {
+    type(A, "3"), type(B, "4"), type(C, "5"), CLICK, results(R_3_4_5), message(""), marked(""),
+    set(C, "9"), CLICK, UNCHANGED, message(NOT_3_4_9), marked("p − c"),
+    set(C, "5"), set(B, "0"), CLICK, UNCHANGED, marked(""),
+    message("Il lato b è 0: ogni lato deve essere maggiore di 0."),
+    set(B, ""), CLICK, message("Manca il lato b: ogni lato deve essere un numero maggiore di 0."),
+    set(A, "-3"), set(B, "4"), CLICK, UNCHANGED,
+    message("Il lato a è negativo (−3): ogni lato deve essere maggiore di 0."),
+    set(A, "x"), CLICK,
+    message("Il lato a «x» non è un numero: ogni lato deve essere un numero maggiore di 0."),
+    set(A, "1"), set(B, "2"), set(C, "3"), CLICK, UNCHANGED, message(NOT_1_2_3), marked("p − c"),
+    set(A, "3"), set(B, "4"), set(C, "5"), CLICK, results(R_3_4_5), message(""), marked("")};
+inline constexpr Step PART_READ_SAID[] = {
+    set(A, "2,5"), set(B, "3"), set(C, "4"), CLICK, results(R_2_3_4),
+    message("Attenzione: il lato a «2,5» è letto come 2."),
+    set(A, "3,5"), set(C, "10z"), CLICK, results(R_2_3_4),
+    message("Questi lati non formano un triangolo: p − c = −2, che non è maggiore di 0 (con p = "
+            "8). Attenzione: il lato a «3,5» è letto come 3; il lato c «10z» è letto come 10."),
+    set(A, "2"), set(C, "4"), CLICK, message("")};
+inline constexpr Step FAULT_CLEARS_MESSAGE[] = {
+    set(A, "3"), set(B, "4"), set(C, "9"), CLICK, message(NOT_3_4_9),
+    set(A, HUGE_SIDE), CLICK, fault("Overflow"), CLOSE_FAULT, message(""), marked("")};
+inline constexpr Step WORKING_SHOWN[] = {
+    type(A, "3"), type(B, "4"), type(C, "5"), CLICK, click(SVOLGIMENTO),
+    shows("a\t3."), shows("p\t6."), shows("p − c\t1."), shows("tan(α/2)\t0.333333"),
+    shows("α/2 in gradi\t18.4349"), shows("α\t36°52'12\""), shows("α in gon\t40.9666"),
+    shows("γ\t89°59'60\" = 90°00'00\""), shows("γ in radianti\t1.570796"),
+    shows("α + β + γ in gradi\t180.0000"), shows("α + β + γ in gon\t200.0000"),
+    shows("S\t6."), shows("h\t4."), shows("2p\t12."), shows("altezza hb\t3."),
+    shows("mediana ma\t4.272002"), shows("raggio inscritto r\t1."),
+    shows("raggio circoscritto R\t2.5"), shows("raggio exinscritto rc\t6."),
+    shows("triangolo per gli angoli\trettangolo"), shows("triangolo per i lati\tscaleno"),
+    set(A, "7"), set(B, "8"), set(C, "9"), CLICK, results(R_7_8_9), shows("p\t12."),
+    shows("α\t48°11'23\""), shows("S\t26.832816"),
+    shows("triangolo per gli angoli\tacutangolo"),
+    set(C, "20"), CLICK, message("Questi lati non formano un triangolo: p − c = −2.5, che non è "
+                                 "maggiore di 0 (con p = 17.5)."),
+    shows("p\t12."),
+    click(COPIA), clipboardHolds("p\t(a + b + c) / 2 = (7 + 8 + 9) / 2\t12."),
+    clipboardHolds("tan(α/2)\t√((p − b)(p − c) / (p(p − a))) = √(4 · 3 / (12 · 5))\t0.447214")};
 inline constexpr Step LONG_RESULTS_APART[] = {
     set(A, "123456.5"), set(B, "123456.25"), set(C, "123456.75"), CLICK, RESULTS_APART};
 // clang-format on
@@ -224,8 +299,9 @@ inline constexpr Scenario FORM2_BEHAVIOUR[] = {
     {"empty fields change nothing", Locales::Any, behaviour::EMPTY_FIELDS},
     {"Enter calculates nothing, in a field or on Calcolo; Space on Calcolo does", Locales::Any,
      behaviour::ONLY_THE_BUTTON},
-    {"Tab walks Calcolo, a, b, c; Shift+Tab walks back", Locales::Any, behaviour::TAB_ORDER},
-    {"Tab goes round from c to Calcolo, Shift+Tab from Calcolo to c", Locales::Any,
+    {"Tab walks Calcolo, a, b, c, Svolgimento; Shift+Tab walks back", Locales::Any,
+     behaviour::TAB_ORDER},
+    {"Tab goes round from Svolgimento to Calcolo, and Shift+Tab back", Locales::Any,
      behaviour::TAB_GOES_ROUND},
     {"typing keeps only the characters of a number", Locales::Any, behaviour::KEYSTROKE_RULE},
     {"backspace deletes; Escape, Enter and the paste shortcut type nothing", Locales::Any,
@@ -238,10 +314,18 @@ inline constexpr Scenario FORM2_BEHAVIOUR[] = {
      behaviour::FAULTS},
     {"no calculation starts while a fault box is open", Locales::Any, behaviour::ONE_FAULT_BOX},
     {"long results lie apart", Locales::Any, behaviour::LONG_RESULTS_APART},
+    {"a message says why the sides give no results, and the results stay", Locales::Any,
+     behaviour::ERROR_SAID},
+    {"a message says how a side text was read only in part", Locales::Any,
+     behaviour::PART_READ_SAID},
+    {"a fault's box stands alone, and clears the message", Locales::Any,
+     behaviour::FAULT_CLEARS_MESSAGE},
+    {"Svolgimento shows the working and every element, and follows each triangle", Locales::Any,
+     behaviour::WORKING_SHOWN},
 };
 
 inline constexpr KnownDeviation FORM2_KNOWN_DEVIATIONS[] = {
-    {FrontEnd::Page, "Tab goes round from c to Calcolo, Shift+Tab from Calcolo to c",
+    {FrontEnd::Page, "Tab goes round from Svolgimento to Calcolo, and Shift+Tab back",
      "a page hands Tab past its last control on to the browser's own (the address bar, the "
      "tabs), as every page does; holding it inside the form would trap the keyboard there"},
 };

@@ -20,7 +20,7 @@ namespace zirev1 {
 // the web page, the Windows window) builds its controls by walking this table, so that a fact
 // about the form is stated here once.
 
-enum class ControlKind { Label, Field, Button, Picture };
+enum class ControlKind { Label, Field, Button, Picture, Table };
 
 // The size an autosized label takes for its caption: the caption's width and the font's height,
 // each rounded up to whole pixels at 96 dpi, in twips. "Sup.=" at 13.5 pt -> 915 x 315.
@@ -46,7 +46,11 @@ enum class Role {
     SideField,   // a side's field; FormDescription::sideFields orders them a, b, c
     Calculate,   // the button that calculates
     Result,      // a result label; FormDescription::resultLabels orders them as they are written
-    Illustration // a picture
+    Illustration, // a picture
+    Message,      // what the last calculation says about the sides; its text wraps in its box
+    OpenWorking,  // the button that opens the working
+    Working,      // the working's table of quantities, formulas and values
+    Copy          // the button that puts the working on the clipboard
 };
 
 struct Control {
@@ -130,6 +134,13 @@ inline constexpr Control FORM2_CONTROLS[] = {
     // Not the default button: Enter never presses it.
     {"Command1", ControlKind::Button, Role::Calculate, {10080, 3360, 2055, 495}, WINDOW_FONT,
      Ink::Default, "Calcolo", false, {}, {}, 1},
+    // After the design's controls: below the sides it works with, and last in Tab order.
+    {"Command2", ControlKind::Button, Role::OpenWorking, {1920, 6240, 2055, 495}, WINDOW_FONT,
+     Ink::Default, "Svolgimento", false, {}, {}, 5},
+    // Beside Calcolo, in the design's free space right of it, so that it is read where the eye
+    // is after the click; empty until a calculation has something to say.
+    {"Label30", ControlKind::Label, Role::Message, {12360, 2400, 6600, 1560}, SMALL_FONT,
+     Ink::Default, {}, false, "Messaggio"},
 
     // The result labels, empty at start.
     {"Label18", ControlKind::Label, Role::Result, {9720, 7200, 105, 360}, WINDOW_FONT, Ink::Default,
@@ -216,10 +227,13 @@ constexpr const Control* findControl(const FormDescription& form, std::string_vi
     return index < form.controls.size() ? &form.controls[index] : nullptr;
 }
 
-// The controls of the form's behaviour, by role.
-constexpr const Control& calculateButton(const FormDescription& form) {
+// The controls of the form's behaviour, by role: the first of the role, which the form has.
+constexpr const Control& controlOfRole(const FormDescription& form, Role role) {
     return *std::find_if(form.controls.begin(), form.controls.end(),
-                         [](const Control& c) { return c.role == Role::Calculate; });
+                         [role](const Control& c) { return c.role == role; });
+}
+constexpr const Control& calculateButton(const FormDescription& form) {
+    return controlOfRole(form, Role::Calculate);
 }
 // side: 0, 1, 2 for a, b, c.
 constexpr const Control& sideField(const FormDescription& form, std::size_t side) {
@@ -281,7 +295,8 @@ constexpr bool namesUnique(const FormDescription& form) {
 constexpr bool tabOrderComplete(const FormDescription& form) {
     int focusable = 0;
     for (const Control& c : form.controls) {
-        const bool takesFocus = c.kind == ControlKind::Field || c.kind == ControlKind::Button;
+        const bool takesFocus = c.kind == ControlKind::Field || c.kind == ControlKind::Button ||
+                                c.kind == ControlKind::Table;
         if (takesFocus != (c.tabIndex > 0)) {
             return false;
         }
@@ -327,12 +342,20 @@ constexpr bool sideFieldsComplete(const FormDescription& form) {
            });
 }
 
-// One control calculates, a button; nothing else that takes the focus is a button.
+constexpr bool isButtonRole(Role role) {
+    return role == Role::Calculate || role == Role::OpenWorking || role == Role::Copy;
+}
+
+constexpr std::size_t countRole(const FormDescription& form, Role role) {
+    return static_cast<std::size_t>(std::count_if(
+        form.controls.begin(), form.controls.end(), [role](const Control& c) { return c.role == role; }));
+}
+
+// One control calculates, a button; buttons only calculate, open the working or copy it.
 constexpr bool oneCalculateButton(const FormDescription& form) {
-    return std::count_if(form.controls.begin(), form.controls.end(),
-                         [](const Control& c) { return c.role == Role::Calculate; }) == 1 &&
+    return countRole(form, Role::Calculate) == 1 &&
            std::all_of(form.controls.begin(), form.controls.end(), [](const Control& c) {
-               return (c.role == Role::Calculate) == (c.kind == ControlKind::Button) &&
+               return isButtonRole(c.role) == (c.kind == ControlKind::Button) &&
                       (c.role == Role::SideField) == (c.kind == ControlKind::Field) &&
                       (c.role == Role::Illustration) == (c.kind == ControlKind::Picture);
            });
@@ -369,7 +392,9 @@ static_assert(form_checks::tabOrderComplete(FORM2));
 static_assert(form_checks::resultLabelsComplete(FORM2));
 static_assert(form_checks::sideFieldsComplete(FORM2));
 static_assert(form_checks::picturesDrawn(FORM2));
-static_assert(tabOrder(FORM2).count == 4);
+static_assert(tabOrder(FORM2).count == 5);
+static_assert(form_checks::countRole(FORM2, Role::Message) == 1);
+static_assert(form_checks::countRole(FORM2, Role::OpenWorking) == 1);
 static_assert(form_checks::focusableControlsNamed(FORM2));
 static_assert(form_checks::oneCalculateButton(FORM2));
 static_assert(form_checks::resultsDescribed(FORM2));

@@ -33,6 +33,8 @@ inline constexpr std::string_view GIVEN[] = {"Label4"};
 inline constexpr std::string_view SIDES[] = {"Label8", "Label3", "Label6", "Label10",
                                              "Text1",  "Text2",  "Text4"};
 inline constexpr std::string_view CALCULATE[] = {"Command1"};
+inline constexpr std::string_view OPEN_WORKING[] = {"Command2"};
+inline constexpr std::string_view MESSAGE[] = {"Label30"};
 inline constexpr std::string_view MEASURES[] = {"Label5",  "Label16", "Label28",
                                                 "Label11", "Label7",  "Label15"};
 inline constexpr std::string_view ANGLES[] = {"Label21", "Label17", "Label25", "Label9",  "Label18",
@@ -44,7 +46,9 @@ inline constexpr std::string_view CONDITIONS[] = {"Image3"};
 inline constexpr std::string_view CREDIT[] = {"Label29"};
 
 inline constexpr std::span<const std::string_view> HEADING_GROUP[] = {TITLE, SUBTITLE};
-inline constexpr std::span<const std::string_view> SIDES_GROUP[] = {GIVEN, SIDES, CALCULATE};
+inline constexpr std::span<const std::string_view> SIDES_GROUP[] = {GIVEN, SIDES, CALCULATE,
+                                                                    OPEN_WORKING};
+inline constexpr std::span<const std::string_view> MESSAGE_GROUP[] = {MESSAGE};
 inline constexpr std::span<const std::string_view> MEASURES_GROUP[] = {MEASURES};
 inline constexpr std::span<const std::string_view> ANGLES_GROUP[] = {ANGLES};
 inline constexpr std::span<const std::string_view> PICTURES_GROUP[] = {FIGURE, FORMULAS,
@@ -55,6 +59,7 @@ inline constexpr std::span<const std::string_view> CREDIT_GROUP[] = {CREDIT};
 inline constexpr NarrowGroup FORM2_NARROW_GROUPS[] = {
     {"heading", GroupStyle::Flowing, narrow_blocks::HEADING_GROUP},
     {"sides", GroupStyle::Places, narrow_blocks::SIDES_GROUP},
+    {"message", GroupStyle::Flowing, narrow_blocks::MESSAGE_GROUP},
     {"measures", GroupStyle::Places, narrow_blocks::MEASURES_GROUP},
     {"angles", GroupStyle::Places, narrow_blocks::ANGLES_GROUP},
     {"pictures", GroupStyle::Scaled, narrow_blocks::PICTURES_GROUP},

@@ -2,12 +2,13 @@
 #include "drawing.h"
 
 #include "briggs_formulas.h"
+#include "scale_triangle.h"
 #include "triangle_figure.h"
 #include "validity_conditions.h"
 
 namespace zirev1 {
 
-void draw(Drawing drawing, Canvas& canvas) {
+void draw(Drawing drawing, Canvas& canvas, const DrawingInput& input) {
     switch (drawing) {
     case Drawing::None:
         break;
@@ -18,7 +19,10 @@ void draw(Drawing drawing, Canvas& canvas) {
         drawBriggsFormulas(canvas);
         break;
     case Drawing::ValidityConditions:
-        drawValidityConditions(canvas);
+        drawValidityConditions(canvas, input.markedCondition);
+        break;
+    case Drawing::ScaleTriangle:
+        drawScaleTriangle(canvas, input.sides);
         break;
     }
 }

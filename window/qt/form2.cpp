@@ -134,6 +134,8 @@ void Form2::createControl(const Control& control) {
     case ControlKind::Picture:
         new PictureWidget(control, this);
         break;
+    case ControlKind::Table: // the working's, on its own form
+        break;
     }
 }
 
