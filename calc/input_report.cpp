@@ -149,6 +149,20 @@ std::string partialReadingNotice(const InputReport& report, std::string_view dec
     return notice.empty() ? notice : notice + ".";
 }
 
+std::string windowMessage(const InputReport& report, std::string_view decimalSeparator) {
+    const std::string problem = problemMessage(report, decimalSeparator);
+    const std::string notice = partialReadingNotice(report, decimalSeparator);
+    return problem.empty() || notice.empty() ? problem + notice : problem + " " + notice;
+}
+
+std::string markedConditionText(const InputReport& report) {
+    const auto condition = markedCondition(report);
+    if (!condition) {
+        return {};
+    }
+    return "Condizione non soddisfatta: (" + std::string(DIFFERENCE_NAMES[*condition]) + ") > 0";
+}
+
 std::optional<std::size_t> markedCondition(const InputReport& report) {
     if (report.problem != InputProblem::NoTriangle) {
         return std::nullopt;

@@ -63,7 +63,12 @@ Checked<InputReport> inputReport(std::string_view textA, std::string_view textB,
 std::string problemMessage(const InputReport& report, std::string_view decimalSeparator);
 std::string partialReadingNotice(const InputReport& report, std::string_view decimalSeparator);
 
-// The validity condition a report marks in the window's picture of them, if any.
+// The message the window shows: the problem, then the notice, joined by a blank.
+std::string windowMessage(const InputReport& report, std::string_view decimalSeparator);
+
+// The validity condition a report marks in the window's picture of them, if any, and what a
+// screen reader hears of the mark: "Condizione non soddisfatta: (p − c) > 0", or nothing.
 std::optional<std::size_t> markedCondition(const InputReport& report);
+std::string markedConditionText(const InputReport& report);
 
 } // namespace zirev1
