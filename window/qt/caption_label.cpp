@@ -19,6 +19,10 @@ CaptionLabel::CaptionLabel(const Control& label, QWidget* parent)
         setPalette(palette);
     }
     setAccessibleDescription(toQString(label.accessibleDescription));
+    if (label.role == Role::Message) {
+        setWordWrap(true);
+        setAccessibleName(toQString(label.accessibleName));
+    }
     setGeometry(toQRect(label.startPlace()));
     setText(toQString(label.caption));
 }
