@@ -140,7 +140,7 @@ inline constexpr Control FORM2_CONTROLS[] = {
     // Beside Calcolo, in the design's free space right of it, so that it is read where the eye
     // is after the click; empty until a calculation has something to say.
     {"Label30", ControlKind::Label, Role::Message, {12360, 2400, 6600, 1560}, SMALL_FONT,
-     Ink::Default, {}, false, "Messaggio"},
+     Ink::Default},
 
     // The result labels, empty at start.
     {"Label18", ControlKind::Label, Role::Result, {9720, 7200, 105, 360}, WINDOW_FONT, Ink::Default,

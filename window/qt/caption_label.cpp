@@ -19,10 +19,7 @@ CaptionLabel::CaptionLabel(const Control& label, QWidget* parent)
         setPalette(palette);
     }
     setAccessibleDescription(toQString(label.accessibleDescription));
-    if (label.role == Role::Message) {
-        setWordWrap(true);
-        setAccessibleName(toQString(label.accessibleName));
-    }
+    setWordWrap(label.role == Role::Message);
     setGeometry(toQRect(label.startPlace()));
     setText(toQString(label.caption));
 }

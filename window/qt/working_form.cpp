@@ -57,7 +57,13 @@ void WorkingForm::createControl(const Control& control) {
         m_table->setHorizontalHeaderLabels(headings);
         m_table->verticalHeader()->hide();
         m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        m_table->setWordWrap(false);
+        // The quantity and its value always in sight; the formula takes the rest and wraps.
+        QHeaderView* header = m_table->horizontalHeader();
+        header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(1, QHeaderView::Stretch);
+        header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+        m_table->setWordWrap(true);
+        m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return;
     }
     case ControlKind::Button: {
@@ -106,7 +112,7 @@ void WorkingForm::showWorking(const WindowCalculation& calculation,
             ++row;
         }
     }
-    m_table->resizeColumnsToContents();
+    m_table->resizeRowsToContents();
     m_figure->setInput({std::nullopt, calculation.sides}, {});
 }
 
