@@ -15,19 +15,33 @@ struct SystemColours {
     friend constexpr bool operator==(const SystemColours&, const SystemColours&) = default;
 };
 
-// The design's colour in the system's: its light grounds (white, the window's grey) become the
-// ground, its reds the accent, and every other ink (black, the blues) the text. By the colour's
-// own character, so that a drawing needs no list of its colours.
+// What a colour of the design is for: its light grounds (white, the window's grey), its reds,
+// which mark, and every other ink (black, the blues). By the colour's own character, so that a
+// drawing needs no list of its colours.
+enum class ColourRole { Ground, Text, Accent };
+constexpr ColourRole colourRole(Colour design) {
+    const int r = design.red, g = design.green, b = design.blue;
+    if (r > 2 * (g + b) + 64) {
+        return ColourRole::Accent;
+    }
+    // Relative lightness by the usual weights, on 0..255.
+    return (299 * r + 587 * g + 114 * b) / 1000 >= 160 ? ColourRole::Ground : ColourRole::Text;
+}
+
+// The design's colour in the system's, by its role.
 //
 //   inSystemColours({255, 255, 255}, c) -> c.ground     inSystemColours({0, 0, 255}, c) -> c.text
 //   inSystemColours({0xc0, 0, 0}, c)    -> c.accent
 constexpr Colour inSystemColours(Colour design, const SystemColours& system) {
-    const int r = design.red, g = design.green, b = design.blue;
-    if (r > 2 * (g + b) + 64) {
+    switch (colourRole(design)) {
+    case ColourRole::Ground:
+        return system.ground;
+    case ColourRole::Accent:
         return system.accent;
+    case ColourRole::Text:
+        break;
     }
-    // Relative lightness by the usual weights, on 0..255.
-    return (299 * r + 587 * g + 114 * b) / 1000 >= 160 ? system.ground : system.text;
+    return system.text;
 }
 
 // Luminance contrast of two colours, as WCAG measures it (1 to 21).
