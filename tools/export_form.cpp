@@ -80,6 +80,10 @@ std::string_view roleName(Role role) {
         return "working";
     case Role::Copy:
         return "copy";
+    case Role::Print:
+        return "print";
+    case Role::SavePdf:
+        return "savePdf";
     }
     return "caption";
 }

@@ -50,7 +50,9 @@ enum class Role {
     Message,      // what the last calculation says about the sides; its text wraps in its box
     OpenWorking,  // the button that opens the working
     Working,      // the working's table of quantities, formulas and values
-    Copy          // the button that puts the working on the clipboard
+    Copy,         // the button that puts the working on the clipboard
+    Print,        // the button that prints the sheet of the working
+    SavePdf       // the button that saves that sheet as a PDF file
 };
 
 struct Control {
@@ -343,7 +345,8 @@ constexpr bool sideFieldsComplete(const FormDescription& form) {
 }
 
 constexpr bool isButtonRole(Role role) {
-    return role == Role::Calculate || role == Role::OpenWorking || role == Role::Copy;
+    return role == Role::Calculate || role == Role::OpenWorking || role == Role::Copy ||
+           role == Role::Print || role == Role::SavePdf;
 }
 
 constexpr std::size_t countRole(const FormDescription& form, Role role) {

@@ -24,6 +24,11 @@ inline constexpr Control WORKING_CONTROLS[] = {
      Drawing::ScaleTriangle},
     {"Command3", ControlKind::Button, Role::Copy, {7920, 5940, 2055, 495}, WINDOW_FONT,
      Ink::Default, "Copia", false, {}, {}, 2},
+    // The sheet of the triangle and its working: on the printer, or into a PDF file.
+    {"Command4", ControlKind::Button, Role::Print, {7920, 6600, 2055, 495}, WINDOW_FONT,
+     Ink::Default, "Stampa", false, {}, {}, 3},
+    {"Command5", ControlKind::Button, Role::SavePdf, {10200, 6600, 3120, 495}, WINDOW_FONT,
+     Ink::Default, "Salva come PDF", false, {}, {}, 4},
 };
 // clang-format on
 
@@ -47,6 +52,8 @@ static_assert(form_checks::tabOrderComplete(WORKING_FORM));
 static_assert(form_checks::picturesDrawn(WORKING_FORM));
 static_assert(form_checks::countRole(WORKING_FORM, Role::Working) == 1);
 static_assert(form_checks::countRole(WORKING_FORM, Role::Copy) == 1);
+static_assert(form_checks::countRole(WORKING_FORM, Role::Print) == 1);
+static_assert(form_checks::countRole(WORKING_FORM, Role::SavePdf) == 1);
 static_assert(form_checks::resultsDescribed(WORKING_FORM));
 
 } // namespace zirev1

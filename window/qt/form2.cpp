@@ -203,8 +203,9 @@ void Form2::Command1_Click() {
         spoken = QString::fromStdString(m_sentence.sentence(results.texts));
         m_lastValid = *calculation;
         m_lastSeparator = separator;
+        m_lastSides = {side(0), side(1), side(2)};
         if (m_working != nullptr) {
-            m_working->showWorking(*m_lastValid, m_lastSeparator);
+            m_working->showWorking(*m_lastValid, m_lastSeparator, m_lastSides);
         }
     }
     showReport(calculation->report, separator);
@@ -227,7 +228,7 @@ void Form2::Command2_Click() {
     if (m_working == nullptr) {
         m_working = new WorkingForm(this);
         if (m_lastValid) {
-            m_working->showWorking(*m_lastValid, m_lastSeparator);
+            m_working->showWorking(*m_lastValid, m_lastSeparator, m_lastSides);
         }
     }
     m_working->show();

@@ -71,6 +71,7 @@ private:
     WorkingForm* m_working = nullptr;
     std::optional<WindowCalculation> m_lastValid; // what the working shows
     std::string m_lastSeparator;
+    std::array<std::string, 3> m_lastSides;  // as typed
     SpokenNotice* m_spokenResults = nullptr; // what a screen reader says after a calculation
     SpokenResults m_sentence = spokenResults(FORM2);
     QPointer<QMessageBox> m_faultBox; // the last fault box, until it is closed and deleted

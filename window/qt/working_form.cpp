@@ -5,13 +5,20 @@
 #include "fonts.h"
 #include "picture_widget.h"
 #include "qt_conversions.h"
+#include "sheet_printing.h"
 #include "working_form_description.h"
 #include "working_table.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -74,6 +81,10 @@ void WorkingForm::createControl(const Control& control) {
         button->setAutoDefault(false);
         if (control.role == Role::Copy) {
             connect(button, &QPushButton::clicked, this, &WorkingForm::Command3_Click);
+        } else if (control.role == Role::Print) {
+            connect(button, &QPushButton::clicked, this, &WorkingForm::Command4_Click);
+        } else if (control.role == Role::SavePdf) {
+            connect(button, &QPushButton::clicked, this, &WorkingForm::Command5_Click);
         }
         return;
     }
@@ -83,7 +94,11 @@ void WorkingForm::createControl(const Control& control) {
 }
 
 void WorkingForm::showWorking(const WindowCalculation& calculation,
-                              const std::string& decimalSeparator) {
+                              const std::string& decimalSeparator,
+                              const std::array<std::string, 3>& sideTexts) {
+    m_calculation = calculation;
+    m_separator = decimalSeparator;
+    m_sideTexts = sideTexts;
     m_sections = workingSections(calculation, decimalSeparator);
     int rows = 0;
     for (const WorkingSection& section : m_sections) {
@@ -121,6 +136,31 @@ void WorkingForm::Command3_Click() {
     table->setText(QString::fromStdString(workingTabSeparated(m_sections)));
     table->setHtml(QString::fromStdString(workingHtmlTable(m_sections)));
     QApplication::clipboard()->setMimeData(table);
+}
+
+PrintSheet WorkingForm::sheet() const {
+    const QDate today = QDate::currentDate();
+    return {m_sideTexts, m_calculation.value_or(WindowCalculation{}),
+            italianDate(today.day(), today.month(), today.year()), m_separator};
+}
+
+void WorkingForm::Command4_Click() {
+    auto* printer = new QPrinter(QPrinter::HighResolution);
+    auto* dialog = new QPrintDialog(printer, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, printer] { paintSheet(*printer, sheet()); });
+    connect(dialog, &QObject::destroyed, this, [printer] { delete printer; });
+    dialog->open();
+}
+
+void WorkingForm::Command5_Click() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Salva come PDF"),
+        QDir::home().filePath(QStringLiteral("triangolo.pdf")), QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty() && !writeSheetPdf(path, sheet())) {
+        QMessageBox::warning(this, toQString(WORKING_FORM.title),
+                             QStringLiteral("Il file %1 non si può scrivere.").arg(path));
+    }
 }
 
 } // namespace zirev1

@@ -17,6 +17,7 @@ std::unique_ptr<QObject> makeForm2Test();
 std::unique_ptr<QObject> makeKeyFilterTest();
 std::unique_ptr<QObject> makePicturesTest();
 std::unique_ptr<QObject> makeHostileInputTest();
+std::unique_ptr<QObject> makePrintTest();
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
         {"BehaviourTest", makeBehaviourTest}, {"ConformanceTest", makeConformanceTest},
         {"Form2Test", makeForm2Test},         {"KeyFilterTest", makeKeyFilterTest},
         {"PicturesTest", makePicturesTest},   {"HostileInputTest", makeHostileInputTest},
-        {"ContrastTest", makeContrastTest}};
+        {"ContrastTest", makeContrastTest},   {"PrintTest", makePrintTest}};
     for (const auto& [name, make] : suites) {
         if (only.isEmpty() || only == QLatin1String(name)) {
             const auto suite = make();
