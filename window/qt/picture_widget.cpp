@@ -4,6 +4,8 @@
 #include "form2_description.h"
 #include "qt_canvas.h"
 #include "qt_conversions.h"
+#include "recoloured_canvas.h"
+#include "system_palette.h"
 
 #include <QPainter>
 
@@ -27,7 +29,12 @@ void PictureWidget::setInput(const DrawingInput& input, const QString& descripti
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
-    draw(m_drawing, canvas, m_input);
+    if (const auto system = systemColoursOf(palette())) {
+        RecolouredCanvas recoloured(canvas, *system);
+        draw(m_drawing, recoloured, m_input);
+    } else {
+        draw(m_drawing, canvas, m_input);
+    }
 }
 
 } // namespace zirev1
