@@ -34,7 +34,8 @@ std::string behaviourJson() {
             if (step.target != Target::None) {
                 object.text("target", nameOf(step.target));
             }
-            if (!step.text.empty() || step.act == Act::Results || step.act == Act::FieldHolds) {
+            if (!step.text.empty() || step.act == Act::Results || step.act == Act::FieldHolds ||
+                step.act == Act::Message || step.act == Act::Marked) {
                 object.text("text", step.text);
             }
             steps.push_back(object.json());
