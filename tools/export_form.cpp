@@ -383,6 +383,7 @@ int main(int argc, char** argv) {
             .add("workingForm", Object()
                                     .text("name", WORKING_FORM.name)
                                     .text("title", WORKING_FORM.title)
+                                    .text("close", WORKING_FORM_CLOSE)
                                     .add("controls", *workingControls)
                                     .add("columns", array(workingColumns))
                                     .json())
