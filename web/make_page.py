@@ -241,7 +241,7 @@ def working_narrow_styles(working, layout):
     for control in working["controls"]:
         name = control["name"]
         if control["kind"] == "table":
-            rules.append(f"#{name}{{width:auto;height:auto;overflow:visible}}")
+            rules.append(f"#{name}{{left:auto;top:auto;width:auto;height:auto;overflow:visible}}")
         elif control["kind"] == "picture":
             rules += scaled_picture_rules(dict(control, drawn=control), layout["pictureGrowth"])
         elif control["kind"] == "button":
