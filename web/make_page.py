@@ -241,7 +241,9 @@ def working_narrow_styles(working, layout):
     for control in working["controls"]:
         name = control["name"]
         if control["kind"] == "table":
-            rules.append(f"#{name}{{left:auto;top:auto;width:auto;height:auto;overflow:visible}}")
+            # Its text as large as the fields', which no phone zooms into.
+            rules.append(f"#{name}{{left:auto;top:auto;width:auto;height:auto;overflow:visible;"
+                         f"font-size:var(--field-text)}}")
         elif control["kind"] == "picture":
             rules += scaled_picture_rules(dict(control, drawn=control), layout["pictureGrowth"])
         elif control["kind"] == "button":
@@ -444,6 +446,8 @@ def custom_properties(form):
     colours = form["colours"]
     width, height = form_size(form)
     working_width, working_height = form_size(form, form["workingForm"]["controls"])
+    field = next(c for c in form["controls"] if c["name"] == form["sideFields"][0])
+    calculate = next(c for c in form["controls"] if c["role"] == "calculate")
     widest_block = max(b["width"] for g in layout["groups"] if g["style"] == "places"
                        for b in g["blocks"])
     properties = {
@@ -456,6 +460,8 @@ def custom_properties(form):
         "form-margin": f"{layout['formMargin']}px", "narrow-margin": f"{layout['margin']}px",
         "column-width": f"{layout['columnWidth']}px", "group-gap": f"{layout['groupGap']}px",
         "touch-target": f"{layout['touchTarget']}px", "widest-block": f"{widest_block}px",
+        "field-text": f"{field['font']['pixelSize']:g}px",
+        "working-top": f"{calculate['top'] + calculate['height'] + layout['formMargin']}px",
     }
     return ":root{" + ";".join(f"--{name}:{value}" for name, value in properties.items()) + "}"
 
