@@ -231,29 +231,43 @@ function workingWindow(ids, openButton) {
   let latest = null; // the last valid triangle's calculation
   let shown = null;
 
+  // Rows are written anew only where the working's shape changes (a zero area leaves sections
+  // out); otherwise only the texts that differ, so that a calculation lays out little.
+  function writeTable(sections) {
+    const shape = sections.map((section) => section.rows.length).join();
+    if (table.dataset.shape !== shape) {
+      table.querySelectorAll('tbody').forEach((body) => body.remove());
+      table.append(...sections.map((section) => {
+        const body = document.createElement('tbody');
+        const heading = document.createElement('th');
+        heading.colSpan = 3;
+        heading.scope = 'rowgroup';
+        body.insertRow().append(heading);
+        for (let i = 0; i < section.rows.length; i++) {
+          const row = body.insertRow();
+          const name = document.createElement('th');
+          name.scope = 'row';
+          row.append(name, document.createElement('td'), document.createElement('td'));
+        }
+        return body;
+      }));
+      table.dataset.shape = shape;
+    }
+    const cells = table.tBodies;
+    sections.forEach((section, i) => {
+      const rows = cells[i].rows;
+      const texts = [[section.heading], ...section.rows];
+      texts.forEach((row, r) => row.forEach((text, c) => {
+        const cell = rows[r].cells[c];
+        if (cell.textContent !== text) cell.textContent = text;
+      }));
+    });
+  }
+
   function render() {
     if (latest === shown) return;
     shown = latest;
-    const bodies = latest.working.map((section) => {
-      const body = document.createElement('tbody');
-      const heading = document.createElement('th');
-      heading.colSpan = 3;
-      heading.scope = 'rowgroup';
-      heading.textContent = section.heading;
-      body.insertRow().append(heading);
-      for (const [quantity, working, value] of section.rows) {
-        const row = body.insertRow();
-        const name = document.createElement('th');
-        name.scope = 'row';
-        name.textContent = quantity;
-        row.append(name);
-        row.insertCell().textContent = working;
-        row.insertCell().textContent = value;
-      }
-      return body;
-    });
-    table.querySelectorAll('tbody').forEach((body) => body.remove());
-    table.append(...bodies);
+    writeTable(latest.working);
     drawing.innerHTML = latest.drawing;
     // What the drawing shows: the sides it is drawn from, as the working's first section gives them.
     byId(`${ids.drawing}-description`).textContent = latest.working[0].rows
