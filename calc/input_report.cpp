@@ -61,7 +61,8 @@ bool findSideProblem(const std::array<std::string_view, 3>& texts,
                 isBlank(texts[side]) ? InputProblem::EmptySide : InputProblem::NotANumber;
             report.sideText = std::string(texts[side]);
         } else {
-            report.problem = reading.value == 0 ? InputProblem::ZeroSide : InputProblem::NegativeSide;
+            report.problem =
+                reading.value == 0 ? InputProblem::ZeroSide : InputProblem::NegativeSide;
             report.sideValue = reading.value;
         }
         return true;
@@ -94,7 +95,8 @@ Checked<InputReport> inputReport(std::string_view textA, std::string_view textB,
     if (solved || findSideProblem(texts, readings, sidesRead, report)) {
         return report;
     }
-    const ValidityTerms terms = validityTerms(readings[0].value, readings[1].value, readings[2].value);
+    const ValidityTerms terms =
+        validityTerms(readings[0].value, readings[1].value, readings[2].value);
     for (std::size_t condition = 0; condition < 3; ++condition) {
         if (!(terms.differences[condition] > 0)) {
             report.problem = InputProblem::NoTriangle;
@@ -120,7 +122,8 @@ std::string problemMessage(const InputReport& report, std::string_view decimalSe
     case InputProblem::ZeroSide:
         return "Il lato " + side + " è 0: ogni lato deve essere maggiore di 0.";
     case InputProblem::NegativeSide:
-        return "Il lato " + side + " è negativo (" + numberInText(report.sideValue, decimalSeparator) +
+        return "Il lato " + side + " è negativo (" +
+               numberInText(report.sideValue, decimalSeparator) +
                "): ogni lato deve essere maggiore di 0.";
     case InputProblem::NoTriangle: {
         std::string message = "Questi lati non formano un triangolo: ";

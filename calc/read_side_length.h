@@ -27,7 +27,8 @@ struct SideReading {
     bool digits = false; // a digit was read; without one the value is 0
     bool whole = false;  // every character but the ignored ones belongs to the number
 };
-//   "2,5" -> 2, digits, not whole     "abc" -> 0, no digits, not whole     "" -> 0, no digits, whole
+//   "2,5" -> 2, digits, not whole     "abc" -> 0, no digits, not whole     "" -> 0, no digits,
+//   whole
 Checked<SideReading> readSide(std::string_view text);
 
 } // namespace zirev1

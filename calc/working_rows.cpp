@@ -16,7 +16,18 @@ constexpr std::size_t P = 0;
 constexpr std::size_t angleBase(std::size_t angle) {
     return 4 + 10 * angle;
 }
-enum AngleText { Tan, HalfDegrees, HalfGon, HalfRadians, Degrees, Gon, Radians, CarriedD, CarriedM, CarriedS };
+enum AngleText {
+    Tan,
+    HalfDegrees,
+    HalfGon,
+    HalfRadians,
+    Degrees,
+    Gon,
+    Radians,
+    CarriedD,
+    CarriedM,
+    CarriedS
+};
 constexpr std::size_t DEGREES_SUM = 34, GON_SUM = 35, ALTITUDES = 36, MEDIANS = 39, BISECTORS = 42,
                       INRADIUS = 45, CIRCUMRADIUS = 46, EXRADII = 47, ANGLE_KIND = 50,
                       SIDES_KIND = 51;
@@ -29,8 +40,9 @@ std::string twoDigits(std::string_view whole) {
 
 // The other two of a, b, c, in order.
 std::array<std::size_t, 2> others(std::size_t side) {
-    return side == 0 ? std::array<std::size_t, 2>{1, 2}
-                     : side == 1 ? std::array<std::size_t, 2>{0, 2} : std::array<std::size_t, 2>{0, 1};
+    return side == 0   ? std::array<std::size_t, 2>{1, 2}
+           : side == 1 ? std::array<std::size_t, 2>{0, 2}
+                       : std::array<std::size_t, 2>{0, 1};
 }
 
 class Writer {
@@ -56,15 +68,20 @@ public:
         if (m_calculation.elements) {
             all.push_back(otherElements());
         } else {
-            all.push_back({"Altri elementi",
-                           {{"Elementi", "", "non calcolabili: l'area è 0 per lati così piccoli"}}});
+            all.push_back(
+                {"Altri elementi",
+                 {{"Elementi", "", "non calcolabili: l'area è 0 per lati così piccoli"}}});
         }
         return all;
     }
 
 private:
-    const std::string& element(std::size_t index) const { return m_calculation.elements->texts[index]; }
-    const std::string& result(std::size_t index) const { return m_calculation.results->texts[index]; }
+    const std::string& element(std::size_t index) const {
+        return m_calculation.elements->texts[index];
+    }
+    const std::string& result(std::size_t index) const {
+        return m_calculation.results->texts[index];
+    }
 
     // A value inside a formula: the measure without its closing separator.
     std::string bare(std::string_view text) const {
@@ -88,12 +105,12 @@ private:
 
     WorkingSection semiPerimeter() const {
         WorkingSection section{"Semiperimetro", {}};
-        section.rows.push_back({"p", "(a + b + c) / 2 = (" + side(0) + " + " + side(1) + " + " +
-                                         side(2) + ") / 2",
-                                element(P)});
+        section.rows.push_back(
+            {"p", "(a + b + c) / 2 = (" + side(0) + " + " + side(1) + " + " + side(2) + ") / 2",
+             element(P)});
         for (std::size_t i = 0; i < 3; ++i) {
-            section.rows.push_back({"p − " + std::string(SIDES[i]), p() + " − " + side(i),
-                                    element(P + 1 + i)});
+            section.rows.push_back(
+                {"p − " + std::string(SIDES[i]), p() + " − " + side(i), element(P + 1 + i)});
         }
         return section;
     }
@@ -145,7 +162,8 @@ private:
             section.rows.push_back({"S", "√(p(p − a)(p − b)(p − c))", result(AREA)});
         }
         section.rows.push_back({"h", "2S / a = 2 · " + area() + " / " + side(0), result(ALTITUDE)});
-        section.rows.push_back({"2p", m_calculation.elements ? "2 · " + p() : "2 · p", result(PERIMETER)});
+        section.rows.push_back(
+            {"2p", m_calculation.elements ? "2 · " + p() : "2 · p", result(PERIMETER)});
         return section;
     }
 
@@ -162,8 +180,8 @@ private:
             rows.push_back({"mediana m" + std::string(SIDES[i]),
                             "½√(2" + std::string(SIDES[first]) + "² + 2" +
                                 std::string(SIDES[second]) + "² − " + std::string(SIDES[i]) +
-                                "²) = ½√(2 · " + side(first) + "² + 2 · " + side(second) +
-                                "² − " + side(i) + "²)",
+                                "²) = ½√(2 · " + side(first) + "² + 2 · " + side(second) + "² − " +
+                                side(i) + "²)",
                             element(MEDIANS + i)});
         }
         for (std::size_t i = 0; i < 3; ++i) {
@@ -174,7 +192,8 @@ private:
                                 " + " + s + ")",
                             element(BISECTORS + i)});
         }
-        rows.push_back({"raggio inscritto r", "S / p = " + area() + " / " + p(), element(INRADIUS)});
+        rows.push_back(
+            {"raggio inscritto r", "S / p = " + area() + " / " + p(), element(INRADIUS)});
         rows.push_back({"raggio circoscritto R",
                         "abc / (4S) = " + side(0) + " · " + side(1) + " · " + side(2) + " / (4 · " +
                             area() + ")",

@@ -20,11 +20,20 @@ std::string escaped(std::string_view text) {
     std::string html;
     for (const char ch : text) {
         switch (ch) {
-        case '&': html += "&amp;"; break;
-        case '<': html += "&lt;"; break;
-        case '>': html += "&gt;"; break;
-        case '"': html += "&quot;"; break;
-        default: html += ch;
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += ch;
         }
     }
     return html;

@@ -184,8 +184,10 @@ def control_markup(control, form_dir, working=None):
                 f'class="spoken">{html.escape(control["accessibleName"])}</caption>'
                 f'<thead><tr>{heads}</tr></thead></table></div>')
     if control["role"] == "message":
-        return (f'<div id="{name}" class="label message" role="note" '
-                f'aria-label="{html.escape(control["accessibleName"])}"></div>')
+        # Read where it stands; the announcement says it as it changes.
+        named = (f' role="note" aria-label="{html.escape(control["accessibleName"])}"'
+                 if control["accessibleName"] else "")
+        return f'<div id="{name}" class="label message"{named}></div>'
     if control["accessibleDescription"]:
         # The description stands before the value, unseen, where reading goes: say-all and the
         # arrow keys meet "Superficie", then "6.". No live region: the results are said once, in

@@ -46,9 +46,9 @@ enum class Target { None, SideA, SideB, SideC, Calculate, Working, Copy };
 // Their names, in the order of the enums' values, as the page's driver reads them and the drivers
 // report them.
 inline constexpr std::string_view ACT_NAMES[] = {
-    "set",          "type",  "press",      "click",      "results", "unchanged",
-    "resultsApart", "fault", "closeFault", "fieldHolds", "focus", "message", "marked",
-    "workingShows", "clipboardHolds"};
+    "set",       "type",         "press",  "click",        "results",
+    "unchanged", "resultsApart", "fault",  "closeFault",   "fieldHolds",
+    "focus",     "message",      "marked", "workingShows", "clipboardHolds"};
 inline constexpr std::string_view TARGET_NAMES[] = {"",          "a",       "b",   "c",
                                                     "calculate", "working", "copy"};
 static_assert(std::size(ACT_NAMES) == static_cast<std::size_t>(Act::ClipboardHolds) + 1);
@@ -277,8 +277,8 @@ inline constexpr Step WORKING_SHOWN[] = {
     set(A, "7"), set(B, "8"), set(C, "9"), CLICK, results(R_7_8_9), shows("p\t12."),
     shows("α\t48°11'23\""), shows("S\t26.832816"),
     shows("triangolo per gli angoli\tacutangolo"),
-    set(C, "20"), CLICK, message("Questi lati non formano un triangolo: p − c = −2.5, che non è "
-                                 "maggiore di 0 (con p = 17.5)."),
+    set(C, "21"), CLICK, message("Questi lati non formano un triangolo: p − c = −3, che non è "
+                                 "maggiore di 0 (con p = 18)."),
     shows("p\t12."),
     click(COPIA), clipboardHolds("p\t(a + b + c) / 2 = (7 + 8 + 9) / 2\t12."),
     clipboardHolds("tan(α/2)\t√((p − b)(p − c) / (p(p − a))) = √(4 · 3 / (12 · 5))\t0.447214")};

@@ -41,11 +41,11 @@ constexpr TwipsSize captionSize(std::string_view caption, const ControlFont& fon
 // What a control is to the form's behaviour. Front ends and tests find controls by their role;
 // the names are the controls' object names and ids, which nothing else spells.
 enum class Role {
-    Caption,     // a fixed text
-    Heading,     // the form's heading, for screen readers
-    SideField,   // a side's field; FormDescription::sideFields orders them a, b, c
-    Calculate,   // the button that calculates
-    Result,      // a result label; FormDescription::resultLabels orders them as they are written
+    Caption,      // a fixed text
+    Heading,      // the form's heading, for screen readers
+    SideField,    // a side's field; FormDescription::sideFields orders them a, b, c
+    Calculate,    // the button that calculates
+    Result,       // a result label; FormDescription::resultLabels orders them as they are written
     Illustration, // a picture
     Message,      // what the last calculation says about the sides; its text wraps in its box
     OpenWorking,  // the button that opens the working
@@ -140,7 +140,7 @@ inline constexpr Control FORM2_CONTROLS[] = {
     // Beside Calcolo, in the design's free space right of it, so that it is read where the eye
     // is after the click; empty until a calculation has something to say.
     {"Label30", ControlKind::Label, Role::Message, {12360, 2400, 6600, 1560}, SMALL_FONT,
-     Ink::Default, {}, false, "Messaggio"},
+     Ink::Default},
 
     // The result labels, empty at start.
     {"Label18", ControlKind::Label, Role::Result, {9720, 7200, 105, 360}, WINDOW_FONT, Ink::Default,
@@ -347,8 +347,9 @@ constexpr bool isButtonRole(Role role) {
 }
 
 constexpr std::size_t countRole(const FormDescription& form, Role role) {
-    return static_cast<std::size_t>(std::count_if(
-        form.controls.begin(), form.controls.end(), [role](const Control& c) { return c.role == role; }));
+    return static_cast<std::size_t>(
+        std::count_if(form.controls.begin(), form.controls.end(),
+                      [role](const Control& c) { return c.role == role; }));
 }
 
 // One control calculates, a button; buttons only calculate, open the working or copy it.

@@ -30,16 +30,15 @@ inline constexpr Control WORKING_CONTROLS[] = {
 // What closes Svolgimento where no window manager draws a title bar for it: the page's button.
 inline constexpr std::string_view WORKING_FORM_CLOSE = "Chiudi";
 
-inline constexpr FormDescription WORKING_FORM{"Svolgimento", "Svolgimento - zirev1.", {13560, 10680},
-                                              WINDOW_FONT, WORKING_CONTROLS, {}, {}};
+inline constexpr FormDescription WORKING_FORM{
+    "Svolgimento", "Svolgimento - zirev1.", {13560, 10680}, WINDOW_FONT, WORKING_CONTROLS, {}, {}};
 
 namespace form_checks {
 
 // No name of one form is another's: the page holds both.
 constexpr bool namesApart(const FormDescription& first, const FormDescription& second) {
-    return std::none_of(first.controls.begin(), first.controls.end(), [&](const Control& c) {
-        return findControl(second, c.name) != nullptr;
-    });
+    return std::none_of(first.controls.begin(), first.controls.end(),
+                        [&](const Control& c) { return findControl(second, c.name) != nullptr; });
 }
 
 } // namespace form_checks

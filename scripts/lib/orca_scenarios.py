@@ -21,11 +21,14 @@ class Form:
         controls = {c["name"]: c for c in form["controls"]}
         self.title = form["title"]
         self.button = next(c["caption"] for c in form["controls"] if c["role"] == "calculate")
+        self.working = next(c["caption"] for c in form["controls"] if c["role"] == "openWorking")
         self.fields = [controls[name]["accessibleName"] for name in form["sideFields"]]
         self.spoken = form["spokenResults"]
         self.box = form["faultBox"]
         self.overflow = next(f for f in form["faults"] if f["name"] == "Overflow")
         self.calc, self.locale = calc, locale
+        self.no_triangle_message = message_after_side_c(
+            os.path.join(os.path.dirname(form_json), "behaviour.json"), NO_TRIANGLE_C)
 
     def sentence(self, sides):
         """What Orca says after the sides are calculated: the parts around zirev1-calc's texts,
@@ -40,15 +43,31 @@ class Form:
         return [part.strip(" ,") for part in self.spoken if part.strip(" ,")]
 
 
+def message_after_side_c(behaviour_json, side_c):
+    """The message the behaviour's scenarios expect once side c is set to side_c and Calcolo
+    pressed."""
+    with open(behaviour_json, encoding="utf-8") as behaviour:
+        scenarios = json.load(behaviour)["scenarios"]
+    for scenario in scenarios:
+        steps = scenario["steps"]
+        for at, step in enumerate(steps):
+            if step["act"] == "set" and step.get("target") == "c" and step.get("text") == side_c:
+                said = [s.get("text", "") for s in steps[at:] if s["act"] == "message"]
+                if said:
+                    return said[0]
+    raise LookupError(f"no scenario sets c to {side_c} and then reads the message")
+
+
 class Focus:
-    """Moves the focus by Tab and Shift+Tab through Calcolo, a, b, c, waiting at each step until
-    Orca has said where it is. wraps: Tab goes from c round to Calcolo (in the window; the page
+    """Moves the focus by Tab and Shift+Tab through Calcolo, a, b, c, Svolgimento, waiting at each
+    step until
+    Orca has said where it is. wraps: Tab goes from Svolgimento round to Calcolo (in the window; the page
     goes on to the browser). entering_field: what Orca says besides when the focus goes from
     the button to a field (a browser's focus mode), which must be said before typing."""
 
     def __init__(self, orca, form, wraps, entering_field=()):
         self.orca, self.wraps, self.entering_field = orca, wraps, list(entering_field)
-        self.order = [form.button, *form.fields]
+        self.order = [form.button, *form.fields, form.working]
         self.at = 0
 
     def to(self, target):
@@ -82,13 +101,15 @@ def run(orca, form, focus):
     keys("space")
     orca.expect([form.sentence(SIDES_345)])
 
-    # Sides that make no triangle: nothing is said about the results, which stay.
+    # Sides that make no triangle: the message is said, and nothing about the results, which
+    # stay.
     focus.to(form.fields[2])
     keys("ctrl+a")
     type_text(NO_TRIANGLE_C)
     focus.to(form.button)
     since = orca.heard
     keys("space")
+    orca.expect([form.no_triangle_message])
     focus.to(form.fields[0])
     nothing_stale(form, orca.lines()[since:orca.heard], "sides that make no triangle")
 

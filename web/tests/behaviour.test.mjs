@@ -118,7 +118,7 @@ const ACTS = {
   // other points end its sentences.
   async message(page, step, state) {
     const text = step.text.replace(/(?<=\d)\.(?=\d)/g, state.separator);
-    const box = page.getByRole('note', { name: MESSAGE.accessibleName, exact: true });
+    const box = page.locator(`#${MESSAGE.name}`);
     await expect(box).toHaveText(text);
     if (text !== '') await expect(page.getByRole('status')).toContainText(text);
   },

@@ -71,7 +71,9 @@ ScaleCorners scaleCorners(const std::array<double, 3>& sides) {
     // Centred in the box, the base at the bottom.
     const double offsetX = (SIZE.x - width * scale) / 2 - left * scale;
     const double baseY = SIZE.y / 2 + height * scale / 2;
-    return {{offsetX, baseY}, {offsetX + a * scale, baseY}, {offsetX + x * scale, baseY - height * scale}};
+    return {{offsetX, baseY},
+            {offsetX + a * scale, baseY},
+            {offsetX + x * scale, baseY - height * scale}};
 }
 
 void drawScaleTriangle(Canvas& canvas, const std::optional<std::array<double, 3>>& sides) {

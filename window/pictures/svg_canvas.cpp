@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "svg_canvas.h"
 
+#include "system_colours.h"
 #include "text_metrics.h"
 #include "unicode_text.h"
 
@@ -25,8 +26,16 @@ std::string attribute(std::string_view name, std::string_view value) {
     return out;
 }
 
+// The colour, and its role as a class, by which a page's style can draw it in the system's
+// colours.
+std::string colourAttributes(std::string_view property, Colour colour) {
+    constexpr std::string_view ROLE_CLASSES[] = {"drawn-ground", "drawn-text", "drawn-accent"};
+    return attribute(property, hexColour(colour)) +
+           attribute("class", ROLE_CLASSES[static_cast<std::size_t>(colourRole(colour))]);
+}
+
 std::string penAttributes(const Pen& pen) {
-    return attribute("stroke", hexColour(pen.colour)) +
+    return colourAttributes("stroke", pen.colour) +
            attribute("stroke-width", compactNumber(pen.width));
 }
 
@@ -102,7 +111,7 @@ void SvgCanvas::fillRect(Point topLeft, Point bottomRight, Colour colour) {
               attribute("y", compactNumber(std::min(topLeft.y, bottomRight.y))) +
               attribute("width", compactNumber(std::abs(bottomRight.x - topLeft.x))) +
               attribute("height", compactNumber(std::abs(bottomRight.y - topLeft.y))) +
-              attribute("fill", hexColour(colour)) + "/>\n";
+              colourAttributes("fill", colour) + "/>\n";
 }
 
 void SvgCanvas::points(std::span<const Point> points) {
@@ -159,7 +168,7 @@ void SvgCanvas::textAtBaseline(Point origin, std::string_view utf8, double pixel
     m_body +=
         "<text" + attribute("x", compactNumber(origin.x)) +
         attribute("y", compactNumber(origin.y)) + attribute("font-size", compactNumber(pixelSize)) +
-        attribute("fill", hexColour(colour)) + " xml:space=\"preserve\">" + shown + "</text>\n";
+        colourAttributes("fill", colour) + " xml:space=\"preserve\">" + shown + "</text>\n";
     for (std::size_t at = 0; at < utf8.size();) {
         const char32_t code = nextCodePoint(utf8, at);
         appendUtf8(m_texts, xmlAllows(code) ? code : U'\uFFFD');

@@ -3,6 +3,7 @@
 
 #include "fonts.h"
 #include "qt_conversions.h"
+#include "system_palette.h"
 
 namespace zirev1 {
 
@@ -13,12 +14,14 @@ CaptionLabel::CaptionLabel(const Control& label, QWidget* parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);
     setFont(windowFont(label.font.pointSize));
-    if (label.ink == Ink::Blue) {
+    // Under the desktop's own colours every text takes its text colour.
+    if (label.ink == Ink::Blue && !systemColoursOf(parent->palette())) {
         QPalette palette = this->palette();
         palette.setColor(QPalette::WindowText, toQColor(BLUE));
         setPalette(palette);
     }
     setAccessibleDescription(toQString(label.accessibleDescription));
+    setWordWrap(label.role == Role::Message);
     setGeometry(toQRect(label.startPlace()));
     setText(toQString(label.caption));
 }

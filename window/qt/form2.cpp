@@ -2,7 +2,7 @@
 #include "form2.h"
 
 #include "arithmetic_fault.h"
-#include "calculate_from_texts.h"
+#include "calculate_for_window.h"
 #include "caption_label.h"
 #include "fault_box.h"
 #include "fonts.h"
@@ -12,6 +12,7 @@
 #include "side_key_filter.h"
 #include "spoken_notice.h"
 #include "spoken_results.h"
+#include "working_form.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -108,6 +109,12 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
         m_resultLabels[i] = static_cast<CaptionLabel*>(child(resultLabel(FORM2, i).name));
     }
     m_calculate = static_cast<QPushButton*>(child(calculateButton(FORM2).name));
+    m_message = static_cast<CaptionLabel*>(child(controlOfRole(FORM2, Role::Message).name));
+    for (const Control& control : FORM2.controls) {
+        if (control.drawing == Drawing::ValidityConditions) {
+            m_conditions = static_cast<PictureWidget*>(child(control.name));
+        }
+    }
     m_calculate->setFocus();
     m_spokenResults = new SpokenNotice(this);
 }
@@ -128,6 +135,8 @@ void Form2::createControl(const Control& control) {
         button->setAutoDefault(false); // Enter never presses it; Space on it does
         if (control.role == Role::Calculate) {
             connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
+        } else if (control.role == Role::OpenWorking) {
+            connect(button, &QPushButton::clicked, this, &Form2::Command2_Click);
         }
         break;
     }
@@ -178,19 +187,52 @@ void Form2::Command1_Click() {
         return;
     }
     const auto side = [this](std::size_t i) { return m_sideFields[i]->text().toStdString(); };
-    const auto results =
-        calculateFromTexts(side(0), side(1), side(2), QLocale().decimalPoint().toStdString());
-    if (results.faulted()) {
-        reportFault(results.fault());
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const auto calculation = calculateForWindow(side(0), side(1), side(2), separator);
+    if (calculation.faulted()) {
+        showReport({}, separator);
+        reportFault(calculation.fault());
         return;
     }
-    if (!*results) {
-        return;
+    QString spoken;
+    if (calculation->results) {
+        const ResultTexts& results = *calculation->results;
+        for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
+            m_resultLabels[i]->setCaption(QString::fromStdString(results.texts[i]));
+        }
+        spoken = QString::fromStdString(m_sentence.sentence(results.texts));
+        m_lastValid = *calculation;
+        m_lastSeparator = separator;
+        if (m_working != nullptr) {
+            m_working->showWorking(*m_lastValid, m_lastSeparator);
+        }
     }
-    for (std::size_t i = 0; i < m_resultLabels.size(); ++i) {
-        m_resultLabels[i]->setCaption(QString::fromStdString((*results)->texts[i]));
+    showReport(calculation->report, separator);
+    const QString message = m_message->text();
+    if (!message.isEmpty()) {
+        spoken += spoken.isEmpty() ? message : QStringLiteral(". ") + message;
     }
-    m_spokenResults->say(QString::fromStdString(m_sentence.sentence((*results)->texts)));
+    if (!spoken.isEmpty()) {
+        m_spokenResults->say(spoken);
+    }
+}
+
+void Form2::showReport(const InputReport& report, const std::string& decimalSeparator) {
+    m_message->setCaption(QString::fromStdString(windowMessage(report, decimalSeparator)));
+    m_conditions->setInput({markedCondition(report), std::nullopt},
+                           QString::fromStdString(markedConditionText(report)));
+}
+
+void Form2::Command2_Click() {
+    if (m_working == nullptr) {
+        m_working = new WorkingForm(this);
+        if (m_lastValid) {
+            m_working->showWorking(*m_lastValid, m_lastSeparator);
+        }
+    }
+    m_working->show();
+    m_working->raise();
+    m_working->activateWindow();
 }
 
 void Form2::text1_KeyPress(std::int16_t& keyAscii) {

@@ -18,10 +18,16 @@ PictureWidget::PictureWidget(const Control& picture, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void PictureWidget::setInput(const DrawingInput& input, const QString& description) {
+    m_input = input;
+    setAccessibleDescription(description);
+    update();
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
-    draw(m_drawing, canvas);
+    draw(m_drawing, canvas, m_input);
 }
 
 } // namespace zirev1

@@ -102,13 +102,15 @@ TEST(Form2Description, LettersStandBesideTheSideFields) {
 }
 
 // The fields and the button take the focus in the order Calcolo, a, b, c.
+// Calcolo, the sides, and after them Svolgimento.
 TEST(Form2Description, TabOrderStartsAtTheButtonThenTheSides) {
     const TabOrder order = tabOrder(FORM2);
-    ASSERT_EQ(order.count, 4u);
-    EXPECT_EQ(order.controls[0]->kind, ControlKind::Button);
+    ASSERT_EQ(order.count, 5u);
+    EXPECT_EQ(order.controls[0]->role, Role::Calculate);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(order.controls[i + 1]->name, FORM2.sideFields[i]);
     }
+    EXPECT_EQ(order.controls[4]->role, Role::OpenWorking);
 }
 
 // Controls other than pictures never overlap; a picture that overlaps a control lies above it,

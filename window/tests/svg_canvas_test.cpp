@@ -133,15 +133,16 @@ TEST(SvgCanvas, WritesEachPrimitive) {
     canvas.polygon(corners, Pen{{0, 0, 255}, 1.5});
     canvas.polyline(std::span(corners, 2), Pen{{0, 0, 128}, 1.3});
     const std::string document = canvas.document();
-    EXPECT_NE(document.find("<rect x=\"0\" y=\"0\" width=\"50\" height=\"40\" fill=\"#ffffff\"/>"),
+    EXPECT_NE(document.find("<rect x=\"0\" y=\"0\" width=\"50\" height=\"40\" fill=\"#ffffff\" "
+                            "class=\"drawn-ground\"/>"),
               std::string::npos)
         << document;
     EXPECT_NE(document.find("<polygon points=\"33,244 261,244 189,13.25\" stroke=\"#0000ff\" "
-                            "stroke-width=\"1.5\"/>"),
+                            "class=\"drawn-text\" stroke-width=\"1.5\"/>"),
               std::string::npos)
         << document;
     EXPECT_NE(document.find("<polyline points=\"33,244 261,244\" stroke=\"#000080\" "
-                            "stroke-width=\"1.3\"/>"),
+                            "class=\"drawn-text\" stroke-width=\"1.3\"/>"),
               std::string::npos)
         << document;
 }
@@ -153,7 +154,8 @@ TEST(SvgCanvas, TextStandsAtItsBaseline) {
                 {0, 0, 0});
     const std::string document = canvas.document();
     const std::string expected = "<text x=\"10\" y=\"" + compactNumber(20 + ascentOf(19)) +
-                                 "\" font-size=\"19\" fill=\"#000000\" xml:space=\"preserve\">"
+                                 "\" font-size=\"19\" fill=\"#000000\" class=\"drawn-text\" "
+                                 "xml:space=\"preserve\">"
                                  "Tg(α/2) = </text>";
     EXPECT_NE(document.find(expected), std::string::npos) << document;
     EXPECT_EQ(canvas.textsShown(), "Tg(α/2) = ");

@@ -30,6 +30,7 @@ class Form:
             sys.exit(f"{path}: {len(calculate)} buttons calculate, the checks press exactly one")
         # A control without an accessible name of its own is known by its caption.
         self.button_name = calculate[0]["accessibleName"] or calculate[0]["caption"]
+        self.working_button = next(c["caption"] for c in controls if c["role"] == "openWorking")
         self.result_descriptions = [by_name[name]["accessibleDescription"]
                                     for name in description["resultLabels"]]
         if len(self.result_descriptions) != len(EXPECTED_345):

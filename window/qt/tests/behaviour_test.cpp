@@ -4,9 +4,11 @@
 #include "fault_box.h"
 #include "form2_behaviour.h"
 #include "window_test_support.h"
+#include "working_form_description.h"
 
 #include <QClipboard>
 #include <QLocale>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <iterator>
@@ -19,6 +21,11 @@ namespace {
 
 bool commaLocale() {
     return QLocale().decimalPoint() == QStringLiteral(",");
+}
+
+// A step's text with "." standing for the user's decimal separator.
+QString withSeparator(std::string_view text) {
+    return toQString(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 // The twelve texts a Results step names, with the user's decimal separator.
@@ -72,6 +79,9 @@ public:
         case Act::Press:
             return press(step.text);
         case Act::Click:
+            if (step.target != Target::Calculate) {
+                return clickButton(step.target);
+            }
             m_before = m_shown.results();
             // The window takes no mouse click behind a modal box; a programmatic one still comes.
             if (m_shown.faultBoxes().isEmpty()) {
@@ -100,6 +110,20 @@ public:
                        : QStringLiteral("the focus is on %1")
                              .arg(focused ? focused->objectName() : QStringLiteral("nothing"));
         }
+        case Act::Message:
+            return messageSays(toQString(step.text));
+        case Act::Marked:
+            return marked(toQString(step.text));
+        case Act::WorkingShows:
+            return workingShows(withSeparator(step.text));
+        case Act::ClipboardHolds: {
+            const QStringList lines =
+                QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+            return lines.contains(withSeparator(step.text))
+                       ? QString()
+                       : QStringLiteral("the clipboard holds %1 lines, not that one")
+                             .arg(lines.size());
+        }
         }
         return QStringLiteral("an act this driver does not know");
     }
@@ -108,8 +132,74 @@ private:
     static std::size_t side(Target target) { return static_cast<std::size_t>(target) - 1; }
     QLineEdit* field(Target target) const { return m_shown.field(side(target)); }
     QWidget* control(Target target) const {
-        return target == Target::Calculate ? static_cast<QWidget*>(m_shown.calcolo())
-                                           : field(target);
+        switch (target) {
+        case Target::Calculate:
+            return m_shown.calcolo();
+        case Target::Working:
+            return m_shown.button(Role::OpenWorking);
+        case Target::Copy:
+            return working() ? working()->findChild<QPushButton*>(
+                                   toQString(controlOfRole(WORKING_FORM, Role::Copy).name))
+                             : nullptr;
+        default:
+            return field(target);
+        }
+    }
+    QWidget* working() const {
+        return m_shown.form->findChild<QWidget*>(toQString(WORKING_FORM.name));
+    }
+
+    QString clickButton(Target target) const {
+        auto* button = qobject_cast<QPushButton*>(control(target));
+        if (button == nullptr) {
+            return QStringLiteral("no button to click");
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        return {};
+    }
+
+    // The message shows the text, and the notice a screen reader is given holds it.
+    QString messageSays(const QString& wanted) const {
+        const QString shown = m_shown.message()->text();
+        if (shown != wanted) {
+            return QStringLiteral("the message is \"%1\"").arg(shown);
+        }
+        const auto* notice = m_shown.form->findChild<QWidget*>(QStringLiteral("spokenNotice"));
+        if (!wanted.isEmpty() && !notice->accessibleName().endsWith(wanted)) {
+            return QStringLiteral("a screen reader is told \"%1\"").arg(notice->accessibleName());
+        }
+        return {};
+    }
+
+    // The picture's description names the marked condition; its pixels show the mark.
+    QString marked(const QString& condition) const {
+        const QString description =
+            m_shown.picture(Drawing::ValidityConditions)->accessibleDescription();
+        const bool wantedMark = !condition.isEmpty();
+        if (wantedMark != description.contains(QStringLiteral("(%1)").arg(condition)) ||
+            wantedMark == description.isEmpty()) {
+            return QStringLiteral("the conditions are described as \"%1\"").arg(description);
+        }
+        return {};
+    }
+
+    QString workingShows(const QString& quantityTabValue) const {
+        const QWidget* form = working();
+        if (form == nullptr || !form->isVisible()) {
+            return QStringLiteral("the working is not open");
+        }
+        const auto* table = form->findChild<QTableWidget*>(
+            toQString(controlOfRole(WORKING_FORM, Role::Working).name));
+        const QString quantity = quantityTabValue.section(QLatin1Char('\t'), 0, 0);
+        const QString value = quantityTabValue.section(QLatin1Char('\t'), 1);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QTableWidgetItem* name = table->item(row, 0);
+            if (name != nullptr && name->text() == quantity) {
+                const QString shown = table->item(row, 2)->text();
+                return shown == value ? QString() : quantity + QStringLiteral(" shows ") + shown;
+            }
+        }
+        return QStringLiteral("the working has no ") + quantity;
     }
 
     static QString differing(const QStringList& shown, const QStringList& wanted) {

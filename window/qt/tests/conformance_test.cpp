@@ -5,8 +5,12 @@
 #include "picture_widget.h"
 #include "qt_conversions.h"
 #include "window_test_support.h"
+#include "working_form_description.h"
+#include "working_rows.h"
 
 #include <QAccessible>
+#include <QHeaderView>
+#include <QTableWidget>
 
 #include <memory>
 
@@ -18,22 +22,36 @@ class ConformanceTest : public QObject {
 
 private Q_SLOTS:
     void controls_data() {
+        QTest::addColumn<bool>("working");
         QTest::addColumn<int>("index");
-        for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
-            QTest::newRow(std::string(FORM2.controls[i].name).c_str()) << static_cast<int>(i);
+        for (const FormDescription* form : {&FORM2, &WORKING_FORM}) {
+            for (std::size_t i = 0; i < form->controls.size(); ++i) {
+                QTest::newRow(std::string(form->controls[i].name).c_str())
+                    << (form == &WORKING_FORM) << static_cast<int>(i);
+            }
         }
     }
 
-    // State: the window at start. Expected: the control is what the description says.
+    // State: the window at start, and Svolgimento as it opens. Expected: the control is what the
+    // description says.
     void controls() {
+        QFETCH(bool, working);
         QFETCH(int, index);
-        const Control& control = FORM2.controls[static_cast<std::size_t>(index)];
+        const FormDescription& form = working ? WORKING_FORM : FORM2;
+        const Control& control = form.controls[static_cast<std::size_t>(index)];
         ShownForm shown;
+        QWidget* parent = shown.form.get();
+        if (working) {
+            shown.button(Role::OpenWorking)->click();
+            parent = shown.form->findChild<QWidget*>(toQString(WORKING_FORM.name));
+            QVERIFY(parent != nullptr && parent->isVisible());
+            QCOMPARE(parent->windowTitle(), toQString(WORKING_FORM.title));
+        }
         QWidget* widget =
-            shown.form->findChild<QWidget*>(toQString(control.name), Qt::FindDirectChildrenOnly);
+            parent->findChild<QWidget*>(toQString(control.name), Qt::FindDirectChildrenOnly);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->geometry(), toQRect(control.startPlace()));
-        QCOMPARE(shown.form->children().indexOf(widget), index); // stacking, bottom first
+        QCOMPARE(parent->children().indexOf(widget), index); // stacking, bottom first
         QCOMPARE(widget->font().weight(), QFont::Bold);
 
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
@@ -79,6 +97,17 @@ private Q_SLOTS:
             QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
             QCOMPARE(accessible->role(), QAccessible::Client);
             break;
+        case ControlKind::Table: {
+            auto* table = qobject_cast<QTableWidget*>(widget);
+            QVERIFY(table != nullptr);
+            QCOMPARE(table->columnCount(), static_cast<int>(std::size(WORKING_COLUMNS)));
+            for (int column = 0; column < table->columnCount(); ++column) {
+                QCOMPARE(table->horizontalHeaderItem(column)->text(),
+                         toQString(WORKING_COLUMNS[static_cast<std::size_t>(column)]));
+            }
+            QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+            break;
+        }
         }
     }
 

@@ -9,8 +9,8 @@ import sys
 
 import pyatspi
 
-from accessibility import (SIDES_345, Form, fields_by_name, find_application, find_button,
-                           results, wait_for)
+from accessibility import (SIDES_345, Form, descendants, fields_by_name, find_application,
+                           find_button, results, wait_for)
 
 PROGRAM, SCREENSHOT, FORM, CALC = sys.argv[1], sys.argv[2], Form(sys.argv[3]), sys.argv[4]
 CHECK = "real-X check"
@@ -160,6 +160,23 @@ def main():
         # 3.5 and 35 both make a triangle with 30 and 30, with different results.
         calculate(screen, app, fields, button, ["3,5", "30", "30"],
                   ["3" + point + "5", "30", "30"])
+
+        # The message after sides that make no triangle, and Svolgimento, which opens in a window
+        # of its own on the last valid triangle: screenshots of both.
+        calculate(screen, app, fields, button, SIDES_345, SIDES_345)
+        screen.type_into(fields[FORM.field_names[2]], "9")
+        screen.click(button)
+        wait_for("the message", lambda: any(
+            n.getRole() == pyatspi.ROLE_LABEL and "p − c" in n.name for n in descendants(app)),
+            check=CHECK)
+        subprocess.run(["import", "-window", "root", SCREENSHOT.replace(".png", "-message.png")],
+                       check=True)
+        screen.click(find_button(app, FORM.working_button))
+        wait_for("Svolgimento", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--name", f"^{FORM.working_button}"],
+            capture_output=True, text=True).stdout.split(), check=CHECK)
+        subprocess.run(["import", "-window", "root",
+                        SCREENSHOT.replace(".png", "-svolgimento.png")], check=True)
     finally:
         app_process.terminate()
         app_process.wait(timeout=10)

@@ -12,6 +12,7 @@
 
 std::unique_ptr<QObject> makeBehaviourTest();
 std::unique_ptr<QObject> makeConformanceTest();
+std::unique_ptr<QObject> makeContrastTest();
 std::unique_ptr<QObject> makeForm2Test();
 std::unique_ptr<QObject> makeKeyFilterTest();
 std::unique_ptr<QObject> makePicturesTest();
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     const std::pair<const char*, std::unique_ptr<QObject> (*)()> suites[] = {
         {"BehaviourTest", makeBehaviourTest}, {"ConformanceTest", makeConformanceTest},
         {"Form2Test", makeForm2Test},         {"KeyFilterTest", makeKeyFilterTest},
-        {"PicturesTest", makePicturesTest},   {"HostileInputTest", makeHostileInputTest}};
+        {"PicturesTest", makePicturesTest},   {"HostileInputTest", makeHostileInputTest},
+        {"ContrastTest", makeContrastTest}};
     for (const auto& [name, make] : suites) {
         if (only.isEmpty() || only == QLatin1String(name)) {
             const auto suite = make();

@@ -41,6 +41,10 @@ struct ShownForm {
     QLineEdit* field(std::size_t side) const { return control<QLineEdit>(sideField(FORM2, side)); }
     QPushButton* calcolo() const { return control<QPushButton>(calculateButton(FORM2)); }
     QLabel* result(std::size_t index) const { return control<QLabel>(resultLabel(FORM2, index)); }
+    QPushButton* button(Role role) const {
+        return control<QPushButton>(controlOfRole(FORM2, role));
+    }
+    QLabel* message() const { return control<QLabel>(controlOfRole(FORM2, Role::Message)); }
     QWidget* picture(Drawing drawing) const {
         for (const Control& c : FORM2.controls) {
             if (c.drawing == drawing) {
