@@ -64,6 +64,21 @@ test.describe('Svolgimento at the desktop size', () => {
     }
   });
 
+  // Its one polygon is the triangle, corners C, B, A: a from C to B, b from C to A, c from B to A.
+  test('the drawing is the last valid triangle, to scale', async ({ page }) => {
+    const picture = WORKING.controls.find((c) => c.kind === 'picture');
+    const sides = () => page.locator(`#${picture.name} polygon`).evaluate((polygon) => {
+      const [c, b, a] = [...polygon.points].map(({ x, y }) => [x, y]);
+      const length = ([x1, y1], [x2, y2]) => Math.hypot(x2 - x1, y2 - y1);
+      return [length(c, b), length(c, a), length(b, a)];
+    });
+    await openWorking(page, '7', '8', '9');
+    const drawn = await sides();
+    drawn.forEach((side, i) => expect(side / drawn[0], 'abc'[i]).toBeCloseTo([7, 8, 9][i] / 7, 2));
+    await calculateSides(page, '7', '8', '20');
+    expect(await sides()).toEqual(drawn);
+  });
+
   test('opens with the focus on its heading; Escape and its button give it back', async ({ page }) => {
     await openWorking(page, '3', '4', '5');
     await expect(page.getByRole('heading', { name: WORKING_HEADING.caption, exact: true }))
