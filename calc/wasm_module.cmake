@@ -2,7 +2,9 @@
 # The calculation as a WebAssembly module (build/wasm/zirev1_calc.wasm), made by the normal build
 # whenever clang can target wasm32-wasi with Debian's wasi-libc and libc++ for wasm32. It exports
 # zirev1_calculate (c_interface/zirev1_calculate.h), zirev1_elements (zirev1_elements.h),
-# zirev1_allocate and zirev1_release, and imports nothing. Where it is built, the custom target zirev1_wasm exists and its property
+# zirev1_window (zirev1_window.h), zirev1_allocate and zirev1_release, and imports nothing.
+# zirev1_window draws through the form's library (window/), whose sources it takes from that
+# target; the linker keeps only what it reaches. Where it is built, the custom target zirev1_wasm exists and its property
 # ZIREV1_MODULE_FILE names the module.
 option(ZIREV1_WASM "Build the WebAssembly module when the wasm32-wasi toolchain is present" ON)
 if(ZIREV1_FUZZ OR ZIREV1_SANITIZE OR CMAKE_CROSSCOMPILING)
@@ -58,16 +60,24 @@ set(module ${CMAKE_BINARY_DIR}/wasm/zirev1_calc.wasm)
 list(TRANSFORM ZIREV1_CALC_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
 file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h
      ${CMAKE_CURRENT_SOURCE_DIR}/*.inc)
+set(entries ${CMAKE_CURRENT_SOURCE_DIR}/c_interface/wasm_exports.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/c_interface/zirev1_window.cpp)
+# The form's library is defined later, so its sources are read when the build is generated: they
+# are relative to its folder, where the compiler runs, and the library itself stands for them
+# (and for its generated metrics) as a dependency.
+set(form_sources "$<FILTER:$<TARGET_PROPERTY:zirev1_form,SOURCES>,INCLUDE,\\.cpp$>")
+set(form_includes "$<TARGET_PROPERTY:zirev1_form,INCLUDE_DIRECTORIES>")
 add_custom_command(
   OUTPUT ${module}
   COMMAND ${ZIREV1_WASM_CXX} ${ZIREV1_WASM_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}
-          -I${CMAKE_CURRENT_SOURCE_DIR}/c_interface ${sources}
-          ${CMAKE_CURRENT_SOURCE_DIR}/c_interface/wasm_exports.cpp
-          -Wl,--export=zirev1_calculate -Wl,--export=zirev1_elements -Wl,--strip-all
-          -o ${module}
-  DEPENDS ${sources} ${headers} ${CMAKE_CURRENT_SOURCE_DIR}/c_interface/wasm_exports.cpp
+          -I${CMAKE_CURRENT_SOURCE_DIR}/c_interface "-I$<JOIN:${form_includes},;-I>"
+          ${sources} ${entries} ${form_sources}
+          -Wl,--export=zirev1_calculate -Wl,--export=zirev1_elements -Wl,--export=zirev1_window
+          -Wl,--strip-all -o ${module}
+  WORKING_DIRECTORY $<TARGET_PROPERTY:zirev1_form,SOURCE_DIR>
+  DEPENDS ${sources} ${headers} ${entries} zirev1_form
   COMMENT "Building the calculation for WebAssembly"
-  VERBATIM)
+  COMMAND_EXPAND_LISTS VERBATIM)
 add_custom_target(zirev1_wasm ALL DEPENDS ${module})
 set_target_properties(zirev1_wasm PROPERTIES ZIREV1_MODULE_FILE ${module})
 message(STATUS "WebAssembly module: ${module}")

@@ -34,7 +34,10 @@ std::string behaviourJson() {
             if (step.target != Target::None) {
                 object.text("target", nameOf(step.target));
             }
-            if (!step.text.empty() || step.act == Act::Results || step.act == Act::FieldHolds) {
+            // Acts whose text may be empty say so.
+            if (!step.text.empty() || step.act == Act::Set || step.act == Act::Results ||
+                step.act == Act::FieldHolds || step.act == Act::Message ||
+                step.act == Act::Marked) {
                 object.text("text", step.text);
             }
             steps.push_back(object.json());

@@ -3,22 +3,29 @@
 // stacking order with its place in pixels, and each picture drawn into an SVG file that the page
 // takes in as it is. It holds what the page, its tests and the window checks read, and no more.
 //
-//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, a picture.svg by each picture's name,
+//   zirev1_export_form OUTPUT_DIR    -> OUTPUT_DIR/form.json, a picture.svg by each picture's name
+//                                      (Image3-0.svg... with each validity condition marked),
 //                                      and behaviour.json, the form's behaviour for the page's
 //                                      driver
+//
+// Svolgimento, the second form, is in form.json's "workingForm", in the same terms.
 
 #include "arithmetic_fault.h"
 #include "behaviour_json.h"
+#include "calculate_for_window.h"
 #include "drawn_extent.h"
 #include "fault_box.h"
 #include "form2_description.h"
 #include "json_writer.h"
 #include "narrow_layout.h"
+#include "scale_triangle.h"
 #include "side_key_filter.h"
 #include "spoken_results.h"
 #include "svg_canvas.h"
 #include "text_metrics.h"
 #include "unicode_text.h"
+#include "working_form_description.h"
+#include "working_rows.h"
 #include "zirev1_calculate.h"
 
 #include <algorithm>
@@ -26,6 +33,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -158,18 +166,44 @@ std::string narrowGroupsJson(const FormDescription& form, std::span<const Narrow
         .json();
 }
 
-} // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zirev1_export_form OUTPUT_DIR\n");
-        return 64;
+// A picture's SVG, written beside form.json; the texts it shows join characters.
+bool writePicture(const std::filesystem::path& path, const Control& control,
+                  const DrawingInput& input, std::string& characters) {
+    const PixelRect pixels = toPixels(control.startPlace());
+    SvgCanvas canvas(pixels.width, pixels.height, SvgCanvas::Embedding::Inline);
+    draw(control.drawing, canvas, input);
+    characters += canvas.textsShown();
+    return write(path, canvas.document());
+}
+
+// The validity conditions as each failing one marks them, and what a screen reader hears of it.
+std::optional<std::string> marksJson(const Control& control, const std::filesystem::path& output,
+                                     std::string& characters) {
+    std::vector<std::string> marks;
+    for (std::size_t condition = 0; condition < 3; ++condition) {
+        InputReport report;
+        report.problem = InputProblem::NoTriangle;
+        report.condition = condition;
+        const std::string file =
+            std::string(control.name) + "-" + std::to_string(condition) + ".svg";
+        if (!writePicture(output / file, control, {condition, std::nullopt}, characters)) {
+            return std::nullopt;
+        }
+        marks.push_back(Object()
+                            .number("condition", static_cast<double>(condition))
+                            .text("svg", file)
+                            .text("text", markedConditionText(report))
+                            .json());
     }
-    const std::filesystem::path output = argv[1];
-    const FormDescription& form = FORM2;
+    return array(marks);
+}
 
+// Every control of the form in stacking order, each picture drawn into its SVG file.
+std::optional<std::string> controlsJson(const FormDescription& form,
+                                        const std::filesystem::path& output,
+                                        std::string& pictureCharacters) {
     std::vector<std::string> controls;
-    std::string pictureCharacters;
     for (const Control& control : form.controls) {
         const PixelRect pixels = toPixels(control.startPlace());
         Object json;
@@ -192,13 +226,18 @@ int main(int argc, char** argv) {
             .text("accessibleDescription", control.accessibleDescription)
             .number("tabIndex", control.tabIndex);
         if (control.kind == ControlKind::Picture) {
-            SvgCanvas canvas(pixels.width, pixels.height, SvgCanvas::Embedding::Inline);
-            draw(control.drawing, canvas);
             const std::string file = std::string(control.name) + ".svg";
-            if (!write(output / file, canvas.document())) {
-                return 73;
+            if (!writePicture(output / file, control, {}, pictureCharacters)) {
+                return std::nullopt;
             }
-            pictureCharacters += canvas.textsShown();
+            if (control.drawing == Drawing::ValidityConditions) {
+                const std::optional<std::string> marks =
+                    marksJson(control, output, pictureCharacters);
+                if (!marks) {
+                    return std::nullopt;
+                }
+                json.add("marks", *marks);
+            }
             const DrawnExtent drawn = drawnExtent(control.drawing);
             const int drawnWidth = std::min(pixels.width, static_cast<int>(std::ceil(drawn.right)));
             const int drawnHeight =
@@ -208,6 +247,76 @@ int main(int argc, char** argv) {
                      Object().number("width", drawnWidth).number("height", drawnHeight).json());
         }
         controls.push_back(json.json());
+    }
+
+    return array(controls, ",\n  ");
+}
+
+// What the calculation can write in the message and the working, beyond the form's captions:
+// the texts of triangles of every kind, of a zero area, and of each problem of the sides, each
+// character once.
+std::string calculatedCharacters() {
+    const std::string tiny = "0." + std::string(99, '0') + "1"; // a zero area, 1e-100
+    const std::array<std::string_view, 3> SIDES[] = {
+        {"3", "4", "5"}, {"2", "3", "4"},   {"1", "1", "1"},  {"2", "2", "3"},
+        {"3", "4", "9"}, {"3", "0", "5"},   {"3", "", "5"},   {"-3", "4", "5"},
+        {"x", "4", "5"}, {"2,5", "3", "4"}, {tiny, tiny, tiny}};
+    std::string characters;
+    for (const std::string_view separator : {".", ","}) {
+        for (const auto& sides : SIDES) {
+            const auto calculation = calculateForWindow(sides[0], sides[1], sides[2], separator);
+            if (calculation.faulted()) {
+                continue;
+            }
+            characters += windowMessage(calculation->report, separator);
+            characters += markedConditionText(calculation->report);
+            for (const WorkingSection& section : workingSections(*calculation, separator)) {
+                characters += section.heading;
+                for (const WorkingRow& row : section.rows) {
+                    characters += row.quantity + row.working + row.value;
+                }
+            }
+            if (calculation->results) {
+                SvgCanvas canvas(static_cast<int>(scale_triangle::SIZE.x),
+                                 static_cast<int>(scale_triangle::SIZE.y));
+                drawScaleTriangle(canvas, calculation->sides);
+                characters += canvas.textsShown();
+            }
+        }
+    }
+    std::u32string codes;
+    for (std::size_t at = 0; at < characters.size();) {
+        codes += nextCodePoint(characters, at);
+    }
+    std::sort(codes.begin(), codes.end());
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    std::string distinct;
+    for (const char32_t code : codes) {
+        appendUtf8(distinct, code);
+    }
+    return distinct;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zirev1_export_form OUTPUT_DIR\n");
+        return 64;
+    }
+    const std::filesystem::path output = argv[1];
+    const FormDescription& form = FORM2;
+
+    std::string pictureCharacters;
+    const std::optional<std::string> controls = controlsJson(form, output, pictureCharacters);
+    const std::optional<std::string> workingControls =
+        controlsJson(WORKING_FORM, output, pictureCharacters);
+    if (!controls || !workingControls) {
+        return 73;
+    }
+    std::vector<std::string> workingColumns;
+    for (const std::string_view column : WORKING_COLUMNS) {
+        workingColumns.push_back(quoted(column));
     }
 
     std::vector<std::string> resultLabels;
@@ -238,7 +347,7 @@ int main(int argc, char** argv) {
             .text("title", form.title)
             .text("typeface", STAND_IN_TYPEFACE)
             .text("background", hexColour(FACE_COLOUR))
-            .add("controls", array(controls, ",\n  "))
+            .add("controls", *controls)
             .add("resultLabels", array(resultLabels))
             .add("sideFields", array(sideFields))
             .add("spokenResults", array(spokenParts))
@@ -274,6 +383,14 @@ int main(int argc, char** argv) {
                                  .json())
             .add("faults", array(faults, ",\n  "))
             .text("pictureCharacters", pictureCharacters)
+            .text("calculatedCharacters", calculatedCharacters())
+            .add("workingForm", Object()
+                                    .text("name", WORKING_FORM.name)
+                                    .text("title", WORKING_FORM.title)
+                                    .text("close", WORKING_FORM_CLOSE)
+                                    .add("controls", *workingControls)
+                                    .add("columns", array(workingColumns))
+                                    .json())
             .json();
     return write(output / "form.json", json + '\n') &&
                    write(output / "behaviour.json", behaviourJson() + '\n')

@@ -3,47 +3,13 @@
 
 // A JSON writer for the build's exports: enough for objects, arrays, strings and numbers.
 
+#include "json_text.h"
+
 #include <charconv>
-#include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace zirev1::json {
-
-// A JSON string; what is not plain printable ASCII passes as UTF-8, except the control
-// characters, which JSON must escape.
-inline std::string quoted(std::string_view utf8) {
-    std::string out = "\"";
-    for (const char ch : utf8) {
-        switch (ch) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(ch) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(ch));
-                out += escape;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    return out + '"';
-}
 
 // A JSON number, the shortest text that reads back as the same double.
 inline std::string number(double value) {
@@ -67,13 +33,5 @@ public:
 private:
     std::string m_text;
 };
-
-inline std::string array(const std::vector<std::string>& items, std::string_view separator = ", ") {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        out += (i == 0 ? "" : std::string(separator)) + items[i];
-    }
-    return out + ']';
-}
 
 } // namespace zirev1::json

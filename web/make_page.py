@@ -106,7 +106,9 @@ def narrow_styles(form):
                 if group["style"] == "flowing" and control["width"] > 0:
                     # About flowingLines lines at the narrowest, the window's size where it fits.
                     share = layout["flowingLines"] * size / control["width"]
-                    rules.append(f"#{name}{{left:auto;top:auto;font-size:min({size:g}px,"
+                    # A box of the window's size, such as the message's, flows in the column.
+                    box = "" if control["autoSize"] else "width:auto;height:auto;"
+                    rules.append(f"#{name}{{left:auto;top:auto;{box}font-size:min({size:g}px,"
                                  f"calc((100vw - {2 * layout['margin']}px) * {share:.4f}))}}")
                 elif group["style"] == "scaled":
                     rules += scaled_picture_rules(control, layout["pictureGrowth"])
@@ -155,7 +157,8 @@ def touch_styles(controls, target):
     return "\n".join(rules)
 
 
-def control_markup(control, form_dir):
+def control_markup(control, form_dir, working=None):
+    """working: Svolgimento's description, for its controls."""
     name = control["name"]
     text = html.escape(control["caption"])
     kind = control["kind"]
@@ -166,11 +169,25 @@ def control_markup(control, form_dir):
         return f'<button id="{name}" type="button">{text}</button>'
     if kind == "picture":
         # Written for this place: sized by its box, hidden from screen readers (the box has the
-        # name).
+        # name). Its description, unseen, says what the last calculation shows in it.
         with open(os.path.join(form_dir, control["svg"]), encoding="utf-8") as svg:
             picture = picture_svg(svg.read(), control)
         return (f'<div id="{name}" class="picture" role="img" '
-                f'aria-label="{html.escape(control["accessibleName"])}">{picture}</div>')
+                f'aria-label="{html.escape(control["accessibleName"])}" '
+                f'aria-describedby="{name}-description">{picture}</div>'
+                f'<span id="{name}-description" class="spoken"></span>')
+    if kind == "table":
+        # It scrolls in the window's box, so it takes the focus, for the keyboard to scroll it.
+        heads = "".join(f'<th scope="col">{html.escape(c)}</th>' for c in working["columns"])
+        return (f'<div id="{name}" class="table" tabindex="0" role="region" '
+                f'aria-labelledby="{name}-caption"><table><caption id="{name}-caption" '
+                f'class="spoken">{html.escape(control["accessibleName"])}</caption>'
+                f'<thead><tr>{heads}</tr></thead></table></div>')
+    if control["role"] == "message":
+        # Read where it stands; the announcement says it as it changes.
+        named = (f' role="note" aria-label="{html.escape(control["accessibleName"])}"'
+                 if control["accessibleName"] else "")
+        return f'<div id="{name}" class="label message"{named}></div>'
     if control["accessibleDescription"]:
         # The description stands before the value, unseen, where reading goes: say-all and the
         # arrow keys meet "Superficie", then "6.". No live region: the results are said once, in
@@ -180,6 +197,9 @@ def control_markup(control, form_dir):
                 f'<span id="{name}" class="label result" aria-describedby="{name}-description">'
                 f'</span>')
     if control["role"] == "heading":
+        if working:
+            # Under the page's heading; it takes the focus as Svolgimento opens.
+            return f'<h2 id="{name}" class="label" tabindex="-1">{text}</h2>'
         return f'<h1 id="{name}" class="label">{text}</h1>'
     return f'<div id="{name}" class="label">{text}</div>'
 
@@ -196,6 +216,44 @@ def group_markup(form, form_dir):
         groups.append(f'<div id="group-{group["name"]}" class="group {group["style"]}">\n'
                       f'{inner}\n</div>')
     return "\n".join(groups)
+
+
+def working_order(controls):
+    """Svolgimento read as the window lays it out, column by column: the heading and the table,
+    then the drawing's caption, the drawing and Copia; its tab order follows."""
+    return sorted(controls, key=lambda c: (c["left"], c["top"]))
+
+
+def working_ids(working):
+    """The ids of Svolgimento's window on the page, its form and its close button."""
+    name = working["name"]
+    return {"window": f"{name}-window", "form": name, "close": f"{name}-close"}
+
+
+def working_markup(form, form_dir):
+    working = form["workingForm"]
+    return "\n".join(control_markup(c, form_dir, working)
+                     for c in working_order(working["controls"]))
+
+
+def working_narrow_styles(working, layout):
+    """On a narrow screen Svolgimento is a column under the form: the table as wide as the column
+    with its cells wrapping, and the drawing scaled to it."""
+    rules = []
+    for control in working["controls"]:
+        name = control["name"]
+        if control["kind"] == "table":
+            # Its text as large as the fields', which no phone zooms into.
+            rules.append(f"#{name}{{left:auto;top:auto;width:auto;height:auto;overflow:visible;"
+                         f"font-size:var(--field-text)}}")
+        elif control["kind"] == "picture":
+            rules += scaled_picture_rules(dict(control, drawn=control), layout["pictureGrowth"])
+        elif control["kind"] == "button":
+            # In the column's flow, a target's growth makes room rather than overlapping.
+            rules.append(f"#{name}{{left:auto;top:auto;margin:0}}")
+        else:
+            rules.append(f"#{name}{{left:auto;top:auto;white-space:normal}}")
+    return "\n".join(rules)
 
 
 def tab_order(controls):
@@ -217,7 +275,10 @@ def shown_characters(form):
     texts = [form["title"], form["pictureCharacters"], MEASURE_CHARACTERS,
              form["sideKeys"].replace(BACKSPACE, ""),
              form["faultBox"]["title"], form["faultBox"]["button"]]
-    texts += [c["caption"] for c in form["controls"]]
+    working = form["workingForm"]
+    texts += [c["caption"] for c in form["controls"] + working["controls"]]
+    texts += [working["title"], working["close"], form["calculatedCharacters"]]
+    texts += working["columns"]
     texts += [f["name"] + f["explanation"] for f in form["faults"]]
     return "".join(sorted(set("".join(texts))))
 
@@ -327,7 +388,26 @@ def write_site(index, form, site_dir, icon_svg, desktop_file, worker):
         out.write(script)
 
 
-def page_config(form, wasm, font_data):
+def marks_config(form, form_dir):
+    """The picture that marks a failing validity condition: its id, and its SVG as each condition
+    marks it, in the order of the conditions."""
+    picture = next(c for c in form["controls"] if "marks" in c)
+    svgs = []
+    for mark in sorted(picture["marks"], key=lambda m: m["condition"]):
+        with open(os.path.join(form_dir, mark["svg"]), encoding="utf-8") as svg:
+            svgs.append(picture_svg(svg.read(), picture))
+    return {"picture": picture["name"], "svgs": svgs}
+
+
+def working_config(working):
+    controls = working["controls"]
+    role = lambda r: next(c["name"] for c in controls if c["role"] == r)
+    return dict(working_ids(working), heading=role("heading"), table=role("working"),
+                drawing=next(c["name"] for c in controls if c["kind"] == "picture"),
+                copy=role("copy"))
+
+
+def page_config(form, form_dir, wasm, font_data):
     """What the page's module starts from. Inside a script element nothing may close it."""
     controls = form["controls"]
     with open(wasm, "rb") as wasm_file:
@@ -348,12 +428,16 @@ def page_config(form, wasm, font_data):
         "faultBox": form["faultBox"]["ids"],
         "faults": {f["outcome"]: {"name": f["name"], "explanation": f["explanation"]}
                    for f in form["faults"]},
+        "message": next(c["name"] for c in controls if c["role"] == "message"),
+        "marks": marks_config(form, form_dir),
+        "openWorking": next(c["name"] for c in controls if c["role"] == "openWorking"),
+        "working": working_config(form["workingForm"]),
     }, ensure_ascii=False).replace("</", "<\\/")
 
 
-def form_size(form):
+def form_size(form, controls=None):
     margin = form["narrowLayout"]["formMargin"]
-    controls = form["controls"]
+    controls = controls or form["controls"]
     return (max(c["left"] + c["width"] for c in controls) + margin,
             max(c["top"] + c["height"] for c in controls) + margin)
 
@@ -363,6 +447,9 @@ def custom_properties(form):
     layout = form["narrowLayout"]
     colours = form["colours"]
     width, height = form_size(form)
+    working_width, working_height = form_size(form, form["workingForm"]["controls"])
+    field = next(c for c in form["controls"] if c["name"] == form["sideFields"][0])
+    calculate = next(c for c in form["controls"] if c["role"] == "calculate")
     widest_block = max(b["width"] for g in layout["groups"] if g["style"] == "places"
                        for b in g["blocks"])
     properties = {
@@ -371,9 +458,12 @@ def custom_properties(form):
         "button-face": colours["buttonFace"], "focus-ring": colours["focusRing"],
         "typeface": f'"{form["typeface"]}"',
         "form-width": f"{width}px", "form-height": f"{height}px",
+        "working-width": f"{working_width}px", "working-height": f"{working_height}px",
         "form-margin": f"{layout['formMargin']}px", "narrow-margin": f"{layout['margin']}px",
         "column-width": f"{layout['columnWidth']}px", "group-gap": f"{layout['groupGap']}px",
         "touch-target": f"{layout['touchTarget']}px", "widest-block": f"{widest_block}px",
+        "field-text": f"{field['font']['pixelSize']:g}px",
+        "working-top": f"{calculate['top'] + calculate['height'] + layout['formMargin']}px",
     }
     return ":root{" + ";".join(f"--{name}:{value}" for name, value in properties.items()) + "}"
 
@@ -384,7 +474,9 @@ def without_comments(text, opening, closing):
 
 def page_style(form):
     controls = form["controls"]
+    working = form["workingForm"]["controls"]
     rules = "\n".join(control_style(c, i + 1) for i, c in enumerate(controls))
+    rules += "".join("\n" + control_style(c, i + 1) for i, c in enumerate(working))
     rules += "".join("\n" + rule for c in controls if c["kind"] == "picture"
                      for rule in [drawn_part_rule(c)] if rule)
     with open(os.path.join(HERE, "page.css"), encoding="utf-8") as css:
@@ -393,7 +485,8 @@ def page_style(form):
     return custom_properties(form) + "\n" + string.Template(static).substitute(
         controls=rules, narrow=f"(max-width:{width - 1}px)",
         narrowControls=narrow_styles(form),
-        touchControls=touch_styles(controls, form["narrowLayout"]["touchTarget"]))
+        touchControls=touch_styles(controls + working, form["narrowLayout"]["touchTarget"]),
+        workingNarrow=working_narrow_styles(form["workingForm"], form["narrowLayout"]))
 
 
 def page(form, form_dir, script, config, links, worker):
@@ -411,7 +504,13 @@ def page(form, form_dir, script, config, links, worker):
         box=ids["box"], boxTitle=ids["title"], boxName=ids["name"],
         boxExplanation=ids["explanation"], boxButton=ids["button"],
         boxTitleText=html.escape(form["faultBox"]["title"]),
-        boxButtonCaption=html.escape(form["faultBox"]["button"]), worker=worker))
+        boxButtonCaption=html.escape(form["faultBox"]["button"]), worker=worker,
+        workingTitle=html.escape(form["workingForm"]["title"]),
+        workingClose=html.escape(form["workingForm"]["close"]),
+        workingControls=working_markup(form, form_dir),
+        **{f"working_{key}": value for key, value in working_ids(form["workingForm"]).items()},
+        workingHeading=next(c["name"] for c in form["workingForm"]["controls"]
+                            if c["role"] == "heading")))
 
 
 def arguments():
@@ -437,7 +536,7 @@ def main():
     with open(args.module, encoding="utf-8") as module_file:
         script = module_file.read()
     font_data = base64.b64encode(subset_font(args.font, shown_characters(form))).decode()
-    config = page_config(form, args.wasm, font_data)
+    config = page_config(form, args.form_dir, args.wasm, font_data)
     if args.site:
         index = page(form, args.form_dir, script, config, site_links(form), REGISTER_WORKER)
         write_site(index, form, args.output, icon_svg, args.desktop_file, args.worker)

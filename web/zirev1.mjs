@@ -3,18 +3,13 @@
 // page's events, which behave as the desktop window's do.
 
 // Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
-// calculate(a, b, c, separator), where each argument is a string or a Uint8Array of its bytes;
-// outcomes are the codes the module's entries return besides a fault's, as the form's
-// description gives them, { results, noTriangle, outTooSmall }; entry is the module's entry that
-// calculates: zirev1_calculate for the twelve texts, zirev1_elements for them and every element:
-//   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
-//   calculate('1', '2', '3', '.') -> { noTriangle: true }
-//   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
-//                                                  for a side of 400 nines)
-// The module is compiled synchronously: for its 79 KB that takes a few milliseconds, where an
+// call(entry, a, b, c, separator) -> { outcome, text }: the module's entry run on the three field
+// texts and the decimal separator (each a string or a Uint8Array of its bytes), its outcome code
+// and the text it wrote. outcomes are the codes, as the form's description gives them.
+// The module is compiled synchronously: for its 200 KB that takes a few milliseconds, where an
 // asynchronous compile waits for the main thread to be free to finish, and the page is laying
 // itself out then. (Browsers refuse this only for modules of more than a few megabytes.)
-export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate') {
+function moduleCaller(moduleBytes, outcomes) {
   const instance = new WebAssembly.Instance(new WebAssembly.Module(moduleBytes), {});
   const wasm = instance.exports;
   wasm._initialize();
@@ -28,9 +23,8 @@ export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate
     return address;
   }
 
-  return function calculate(a, b, c, separator) {
-    const inputs = [a, b, c, separator].map((text) =>
-      typeof text === 'string' ? encoder.encode(text) : text);
+  return function call(entry, ...texts) {
+    const inputs = texts.map((text) => (typeof text === 'string' ? encoder.encode(text) : text));
     const addresses = inputs.map(place);
     let capacity = 4096;
     for (;;) {
@@ -41,8 +35,8 @@ export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate
         addresses[2], inputs[2].length, addresses[3], inputs[3].length,
         out, capacity, outLength);
       const length = new Uint32Array(wasm.memory.buffer, outLength, 1)[0];
-      const text = outcome === outcomes.results
-        ? decoder.decode(new Uint8Array(wasm.memory.buffer, out, length)) : '';
+      const text = outcome === outcomes.outTooSmall
+        ? '' : decoder.decode(new Uint8Array(wasm.memory.buffer, out, length));
       wasm.zirev1_release(out);
       wasm.zirev1_release(outLength);
       if (outcome === outcomes.outTooSmall) {
@@ -50,14 +44,40 @@ export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate
         continue;
       }
       addresses.forEach((address) => wasm.zirev1_release(address));
-      if (outcome === outcomes.results) {
-        return { texts: text.slice(0, -1).split('\n') };
-      }
-      if (outcome === outcomes.noTriangle) {
-        return { noTriangle: true };
-      }
-      return { fault: outcome };
+      return { outcome, text };
     }
+  };
+}
+
+// calculate(a, b, c, separator) through the module's entry that writes lines: zirev1_calculate
+// for the twelve texts, zirev1_elements for them and every element:
+//   calculate('3', '4', '5', '.') -> { texts: ['36', '52', '12', ..., '4.', '6.', '12.'] }
+//   calculate('1', '2', '3', '.') -> { noTriangle: true }
+//   calculate('9999…', ...)      -> { fault: 2 }  (the outcome code of the fault, here Overflow,
+//                                                  for a side of 400 nines)
+export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate') {
+  const call = moduleCaller(moduleBytes, outcomes);
+  return function calculate(a, b, c, separator) {
+    const { outcome, text } = call(entry, a, b, c, separator);
+    if (outcome === outcomes.results) {
+      return { texts: text.slice(0, -1).split('\n') };
+    }
+    if (outcome === outcomes.noTriangle) {
+      return { noTriangle: true };
+    }
+    return { fault: outcome };
+  };
+}
+
+// calculate(a, b, c, separator) as the window's one call, zirev1_window: what it says of a
+// triangle or of sides that make none (zirev1_window.h), or { fault } as above:
+//   calculate('3', '4', '9', '.') -> { results: null, message: 'Questi lati ...', marked: 2, ... }
+export function loadWindowCalculation(moduleBytes, outcomes) {
+  const call = moduleCaller(moduleBytes, outcomes);
+  return function calculate(a, b, c, separator) {
+    const { outcome, text } = call('zirev1_window', a, b, c, separator);
+    return outcome === outcomes.results || outcome === outcomes.noTriangle
+      ? JSON.parse(text) : { fault: outcome };
   };
 }
 
@@ -184,6 +204,118 @@ function spokenSentence(parts, texts) {
   return parts.map((part, i) => part + (texts[i] ?? '')).join('');
 }
 
+// The validity conditions' picture shows the failing condition marked, and its description says
+// which: marks.picture is its id, marks.svgs its drawing as each condition marks it.
+function conditionsMark(marks) {
+  const picture = document.getElementById(marks.picture);
+  const description = document.getElementById(`${marks.picture}-description`);
+  const unmarked = picture.innerHTML;
+  let shown = null;
+  return function show(marked, text) {
+    if (marked !== shown) {
+      picture.innerHTML = marked === null ? unmarked : marks.svgs[marked];
+      shown = marked;
+    }
+    description.textContent = text;
+  };
+}
+
+// Svolgimento, the working of the last valid triangle, in a window of its own that openButton
+// opens (ids: config.working). Nothing of it is laid out or written until it is open; while it
+// is open it follows each calculation.
+function workingWindow(ids, openButton) {
+  const byId = (id) => document.getElementById(id);
+  const box = byId(ids.window);
+  const table = byId(ids.table).querySelector('table');
+  const drawing = byId(ids.drawing);
+  let latest = null; // the last valid triangle's calculation
+  let shown = null;
+
+  // Rows are written anew only where the working's shape changes (a zero area leaves sections
+  // out); otherwise only the texts that differ, so that a calculation lays out little.
+  function writeTable(sections) {
+    const shape = sections.map((section) => section.rows.length).join();
+    if (table.dataset.shape !== shape) {
+      table.querySelectorAll('tbody').forEach((body) => body.remove());
+      table.append(...sections.map((section) => {
+        const body = document.createElement('tbody');
+        const heading = document.createElement('th');
+        heading.colSpan = 3;
+        heading.scope = 'rowgroup';
+        body.insertRow().append(heading);
+        for (let i = 0; i < section.rows.length; i++) {
+          const row = body.insertRow();
+          const name = document.createElement('th');
+          name.scope = 'row';
+          row.append(name, document.createElement('td'), document.createElement('td'));
+        }
+        return body;
+      }));
+      table.dataset.shape = shape;
+    }
+    const cells = table.tBodies;
+    sections.forEach((section, i) => {
+      const rows = cells[i].rows;
+      const texts = [[section.heading], ...section.rows];
+      texts.forEach((row, r) => row.forEach((text, c) => {
+        const cell = rows[r].cells[c];
+        if (cell.textContent !== text) cell.textContent = text;
+      }));
+    });
+  }
+
+  function render() {
+    if (latest === shown) return;
+    shown = latest;
+    writeTable(latest.working);
+    drawing.innerHTML = latest.drawing;
+    // What the drawing shows: the sides it is drawn from, as the working's first section gives them.
+    byId(`${ids.drawing}-description`).textContent = latest.working[0].rows
+      .map(([quantity, , value]) => `${quantity} = ${value}`).join(', ');
+  }
+
+  // Both forms of the table; where the asynchronous clipboard is missing or refused, the editing
+  // command's copy, whose event takes both as well.
+  async function copy() {
+    if (latest === null) return;
+    const { tsv, html } = latest;
+    try {
+      await navigator.clipboard.write([new ClipboardItem({
+        'text/plain': new Blob([tsv], { type: 'text/plain' }),
+        'text/html': new Blob([html], { type: 'text/html' }),
+      })]);
+    } catch {
+      const put = (event) => {
+        event.clipboardData.setData('text/plain', tsv);
+        event.clipboardData.setData('text/html', html);
+        event.preventDefault();
+      };
+      document.addEventListener('copy', put);
+      document.execCommand('copy');
+      document.removeEventListener('copy', put);
+    }
+  }
+
+  openButton.addEventListener('click', () => {
+    if (latest !== null) render();
+    box.show();
+    byId(ids.heading).focus();
+  });
+  byId(ids.close).addEventListener('click', () => box.close());
+  box.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      box.close();
+    }
+  });
+  box.addEventListener('close', () => openButton.focus());
+  byId(ids.copy).addEventListener('click', copy);
+  return function follow(calculation) {
+    latest = calculation;
+    if (box.open) render();
+  };
+}
+
 // Starts the page from the form's data: config.wasm is the module's bytes in base64,
 // config.typeface the family and config.font the typeface's bytes in base64, config.form the
 // form's id, config.fields the side fields' ids in Tab order, config.button
@@ -191,19 +323,24 @@ function spokenSentence(parts, texts) {
 // the characters a side field accepts, config.decimalCommaKey the key entered as the point where
 // the decimal separator is the comma, config.outcomes the calculation's outcome codes,
 // config.announcement the id of the live region that says the results, config.spokenResults the
-// parts of that sentence, config.faultBox the ids of the fault box and its parts, and
-// config.faults each fault's name and explanation by its outcome code. A link's fragment in the
-// address fills the fields and calculates once.
+// parts of that sentence, config.faultBox the ids of the fault box and its parts,
+// config.faults each fault's name and explanation by its outcome code, config.message the
+// message's id, config.marks the validity conditions as each is marked, config.openWorking
+// Svolgimento's button and config.working the ids of Svolgimento's window. A link's fragment in
+// the address fills the fields and calculates once.
 export function startPage(config) {
   // Made from its bytes, the typeface is ready at once, so the form is laid out a single time,
   // in it; a style sheet's font is loaded later, and everything laid out again.
   document.fonts.add(new FontFace(config.typeface, bytesOfBase64(config.font), { weight: '700' }));
-  const calculate = loadCalculation(bytesOfBase64(config.wasm), config.outcomes);
+  const calculate = loadWindowCalculation(bytesOfBase64(config.wasm), config.outcomes);
   const fields = config.fields.map((id) => document.getElementById(id));
   const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
   const faultBox = document.getElementById(config.faultBox.box);
   const announcement = document.getElementById(config.announcement);
+  const message = document.getElementById(config.message);
+  const showMark = conditionsMark(config.marks);
+  const followWorking = workingWindow(config.working, document.getElementById(config.openWorking));
   const separator = decimalSeparatorOnDemand();
   const decimalCommaOf = () => (separator() === ',' ? config.decimalCommaKey : null);
   fields.forEach((field) => filterSideField(field, config.sideKeys, decimalCommaOf));
@@ -221,13 +358,21 @@ export function startPage(config) {
       const fault = config.faults[outcome.fault];
       document.getElementById(config.faultBox.name).textContent = fault.name;
       document.getElementById(config.faultBox.explanation).textContent = fault.explanation;
+      message.textContent = '';
+      showMark(null, '');
       // What the region last said would be said again as the page comes back from behind the
       // modal box.
       announcement.textContent = '';
       faultBox.showModal();
-    } else if (outcome.texts) {
-      outcome.texts.forEach((text, i) => { results[i].textContent = text; });
-      announcement.textContent = spokenSentence(config.spokenResults, outcome.texts);
+      return;
+    }
+    message.textContent = outcome.message;
+    showMark(outcome.marked, outcome.markedText);
+    const said = [outcome.message];
+    if (outcome.results) {
+      outcome.results.forEach((text, i) => { results[i].textContent = text; });
+      said.push(spokenSentence(config.spokenResults, outcome.results));
+      followWorking(outcome);
       // Sides too long to be read back from a link leave none, rather than another triangle's;
       // their encoding is never shorter than they are.
       const address = new URL(location.href);
@@ -236,6 +381,9 @@ export function startPage(config) {
       address.hash = fragment.length <= LINK_LIMIT ? fragment : '';
       history.replaceState(history.state, '', address.href);
     }
+    // Once for each calculation, in the form's order: the message stands before the results. A
+    // new text is said even when it is the last one again.
+    announcement.textContent = said.filter((part) => part !== '').join(' ');
   }
   button.addEventListener('click', Command1_Click);
   faultBox.addEventListener('close', () => button.focus());

@@ -80,7 +80,8 @@ constexpr void appendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
-constexpr std::u16string toUtf16(std::string_view utf8) {
+// Not constexpr, as libc++ 14 (the WebAssembly module's) has no constant-evaluated strings.
+inline std::u16string toUtf16(std::string_view utf8) {
     std::u16string out;
     for (std::size_t at = 0; at < utf8.size();) {
         appendUtf16(out, nextCodePoint(utf8, at));
@@ -88,7 +89,7 @@ constexpr std::u16string toUtf16(std::string_view utf8) {
     return out;
 }
 
-constexpr std::string toUtf8(std::u16string_view utf16) {
+inline std::string toUtf8(std::u16string_view utf16) {
     std::string out;
     for (std::size_t at = 0; at < utf16.size();) {
         appendUtf8(out, nextCodePoint(utf16, at));

@@ -32,6 +32,9 @@ inline constexpr Control WORKING_CONTROLS[] = {
 };
 // clang-format on
 
+// What closes Svolgimento where no window manager draws a title bar for it: the page's button.
+inline constexpr std::string_view WORKING_FORM_CLOSE = "Chiudi";
+
 inline constexpr FormDescription WORKING_FORM{
     "Svolgimento", "Svolgimento - zirev1.", {13560, 10680}, WINDOW_FONT, WORKING_CONTROLS, {}, {}};
 

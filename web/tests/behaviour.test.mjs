@@ -6,9 +6,11 @@
 // ZIREV1_BEHAVIOUR: behaviour.json; ZIREV1_PAGE and ZIREV1_FORM as form_page.mjs reads them.
 
 import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { expect, test } from '@playwright/test';
 import {
-  FORM, RESULT_LABELS, calculateButton, open, results, sideField,
+  CONDITIONS, FORM, MESSAGE, RESULT_LABELS, calculateButton, copyButton, open, openWorkingButton,
+  results, sideField, workingTable,
 } from './form_page.mjs';
 
 const BEHAVIOUR = JSON.parse(readFileSync(process.env.ZIREV1_BEHAVIOUR, 'utf8'));
@@ -27,9 +29,17 @@ const KEYS = {
 };
 const PASTED = '77';
 
+const BUTTONS = { calculate: calculateButton, working: openWorkingButton, copy: copyButton };
 function control(page, target) {
-  return target === 'calculate' ? calculateButton(page) : sideField(page, FIELD_INDEX[target]);
+  return BUTTONS[target]?.(page) ?? sideField(page, FIELD_INDEX[target]);
 }
+// A "." of a worked value stands for the decimal separator.
+const localized = (text, state) => text.replaceAll('.', state.separator);
+
+// What a drawing shows, element by element: its kind, ink and text.
+const drawnShapes = (svg) => [...svg.querySelectorAll('*')].map((element) =>
+  [element.tagName, element.getAttribute('fill'), element.getAttribute('stroke'),
+    element.children.length === 0 ? element.textContent : ''].join(' '));
 
 const faultOpen = (page) => page.evaluate(() => document.querySelectorAll('dialog[open]').length > 0);
 
@@ -59,8 +69,8 @@ const ACTS = {
   async click(page, step, state) {
     state.beforeClick = await results(page);
     // Behind a modal box only a script's click reaches the button.
-    if (await faultOpen(page)) await control(page, 'calculate').evaluate((button) => button.click());
-    else await control(page, 'calculate').click();
+    if (await faultOpen(page)) await control(page, step.target).evaluate((button) => button.click());
+    else await control(page, step.target).click();
   },
   async results(page, step, state) {
     const expected = step.text === '' ? RESULT_LABELS.map(() => '')
@@ -102,6 +112,37 @@ const ACTS = {
   },
   async focus(page, step) {
     await expect(control(page, step.target)).toBeFocused();
+  },
+  // Shown in the message's box, and the last thing the status region said holds it.
+  async message(page, step) {
+    await expect(page.locator(`#${MESSAGE.name}`)).toHaveText(step.text);
+    if (step.text !== '') await expect(page.getByRole('status')).toContainText(step.text);
+  },
+  // The picture draws what the description's drawing of that mark draws, and says which it is.
+  async marked(page, step) {
+    const mark = CONDITIONS.marks.find((m) => m.text.includes(`(${step.text})`));
+    const expected = readFileSync(join(process.env.ZIREV1_FORM, '..',
+      step.text === '' ? CONDITIONS.svg : mark.svg), 'utf8');
+    const picture = page.getByRole('img', { name: CONDITIONS.accessibleName, exact: true });
+    await expect(picture).toHaveAccessibleDescription(step.text === '' ? '' : mark.text);
+    const [shown, drawn] = await picture.evaluate((box, [svgText, shapes]) => {
+      const of = new Function(`return ${shapes}`)();
+      const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
+      return [of(box.querySelector('svg')), of(parsed.documentElement)];
+    }, [expected, drawnShapes.toString()]);
+    expect(shown).toEqual(drawn);
+  },
+  async workingShows(page, step, state) {
+    const [quantity, value] = step.text.split('\t');
+    const row = workingTable(page).getByRole('row')
+      .filter({ has: page.getByRole('rowheader', { name: quantity, exact: true }) });
+    await expect(row).toHaveCount(1);
+    await expect(row.getByRole('cell').last()).toHaveText(localized(value, state));
+  },
+  async clipboardHolds(page, step, state) {
+    const line = localized(step.text, state);
+    await expect.poll(async () => (await page.evaluate(() => navigator.clipboard.readText()))
+      .split('\r\n')).toContain(line);
   },
 };
 

@@ -19,6 +19,14 @@ export const RESULT_LABELS = FORM.resultLabels.map((name) => CONTROLS.get(name))
 export const PICTURES = FORM.controls.filter((control) => control.role === 'illustration');
 export const TAB_ORDER = FORM.controls.filter((control) => control.tabIndex > 0)
   .sort((x, y) => x.tabIndex - y.tabIndex);
+export const WORKING = FORM.workingForm;
+const ofRole = (controls, role) => controls.find((control) => control.role === role);
+export const MESSAGE = ofRole(FORM.controls, 'message');
+export const OPEN_WORKING = ofRole(FORM.controls, 'openWorking');
+export const CONDITIONS = FORM.controls.find((control) => control.marks);
+export const WORKING_TABLE = ofRole(WORKING.controls, 'working');
+export const COPY = ofRole(WORKING.controls, 'copy');
+export const WORKING_HEADING = ofRole(WORKING.controls, 'heading');
 
 // What zirev1-calc prints for each line of field texts, as lists of the twelve texts (empty for
 // no triangle) or a fault's name; locale is its LC_ALL.
@@ -44,6 +52,17 @@ export function calculateButton(page) {
   return page.getByRole('button', { name: CALCULATE.accessibleName || CALCULATE.caption,
     exact: true });
 }
+
+const buttonOf = (page, control) => page.getByRole('button', {
+  name: control.accessibleName || control.caption, exact: true });
+export const openWorkingButton = (page) => buttonOf(page, OPEN_WORKING);
+export const copyButton = (page) => buttonOf(page, COPY);
+
+// Svolgimento's window, named by its heading, and its table, named by its caption.
+export const workingWindow = (page) =>
+  page.getByRole('dialog', { name: WORKING_HEADING.caption, exact: true });
+export const workingTable = (page) =>
+  workingWindow(page).getByRole('table', { name: WORKING_TABLE.accessibleName, exact: true });
 
 export function resultLabel(page, index) {
   return page.locator(`#${RESULT_LABELS[index].name}`);

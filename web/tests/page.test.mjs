@@ -19,7 +19,7 @@ import { join } from 'node:path';
 import { devices, expect, test } from '@playwright/test';
 import {
   CALCULATE, FORM, PAGE, PICTURES, RESULTS_345, SIDE_FIELDS, TAB_ORDER, calculateButton, calculateSides,
-  calculated, faultBox, open, results, setSides, sideField,
+  calculated, faultBox, open, openWorkingButton, results, setSides, sideField,
 } from './form_page.mjs';
 
 const require = createRequire(import.meta.url);
@@ -445,14 +445,17 @@ test('screenshots: the desktop size, 200 % zoom, a phone, and 3,5 typed on an It
   async ({ browser }) => {
     const out = process.env.ZIREV1_SCREENSHOTS;
     const { defaultBrowserType, ...pixel7 } = devices['Pixel 7'];
+    const desktop = { viewport: { width: 1280, height: 800 } };
     const shots = [
-      ['web.png', { viewport: { width: 1280, height: 800 } }, ['3', '4', '5']],
-      ['web@2x.png', { viewport: { width: 1280, height: 800 }, deviceScaleFactor: 2 },
-        ['3', '4', '5']],
+      ['web.png', desktop, ['3', '4', '5']],
+      ['web@2x.png', { ...desktop, deviceScaleFactor: 2 }, ['3', '4', '5']],
       ['web-phone.png', pixel7, ['3', '4', '5']],
       ['web-phone-it.png', pixel7, ['3,5', '4', '5']],
+      ['web-message.png', desktop, ['3', '4', '9']],
+      ['web-svolgimento.png', desktop, ['3', '4', '5'], true],
+      ['web-phone-svolgimento.png', pixel7, ['3', '4', '5'], true],
     ];
-    for (const [file, options, sides] of shots) {
+    for (const [file, options, sides, working] of shots) {
       const context = await browser.newContext({ ...options, locale: 'it-IT' });
       const page = await context.newPage();
       await open(page);
@@ -461,7 +464,10 @@ test('screenshots: the desktop size, 200 % zoom, a phone, and 3,5 typed on an It
         await page.keyboard.type(text);
       }
       await calculateButton(page).click();
-      await page.screenshot({ path: join(out, file), fullPage: true });
+      if (working) await openWorkingButton(page).click();
+      // On a phone Svolgimento is a long column under the form: the screen as it opens it, at its
+      // heading.
+      await page.screenshot({ path: join(out, file), fullPage: !(working && options.isMobile) });
       await context.close();
     }
   });
