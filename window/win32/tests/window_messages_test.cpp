@@ -14,6 +14,7 @@
 #include "text_metrics.h"
 #include "wait_for.h"
 #include "wide_text.h"
+#include "working_checks.h"
 
 #include <windows.h>
 
@@ -63,41 +64,14 @@ std::string expectedResults(std::string_view a, std::string_view b, std::string_
 void checkAccessibleTexts(const Form2Page& page) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     for (const Control& c : FORM2.controls) {
-        if (c.kind != ControlKind::Field && !c.isResult()) {
-            continue;
-        }
-        IAccessible* accessible = nullptr;
-        const HRESULT found = AccessibleObjectFromWindow(
-            page.control(c), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-            reinterpret_cast<void**>(&accessible));
-        check(accessible != nullptr,
-              std::string(c.name) + " has an accessible object: " + std::to_string(found));
-        if (accessible == nullptr) {
-            continue;
-        }
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR text = nullptr;
         if (c.kind == ControlKind::Field) {
-            accessible->get_accName(self, &text);
-            const std::string name = text != nullptr ? toUtf8(text) : "";
+            const std::string name = Form2Page::accessibleName(page.control(c));
             check(name == c.accessibleName, std::string(c.name) + " is named \"" + name + "\"");
-        } else {
-            accessible->get_accDescription(self, &text);
-            std::string description = text != nullptr ? toUtf8(text) : "";
-            if (description.empty()) {
-                wchar_t property[256] = L"";
-                const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(
-                    GetPropW(page.control(c), L"zirev1.AccessibleDescription")));
-                GlobalGetAtomNameW(atom, property, static_cast<int>(std::size(property)));
-                description = toUtf8(property);
-            }
+        } else if (c.isResult()) {
+            const std::string description = Form2Page::accessibleDescription(page.control(c));
             check(description == c.accessibleDescription,
                   std::string(c.name) + " is described as \"" + description + "\"");
         }
-        SysFreeString(text);
-        accessible->Release();
     }
     CoUninitialize();
 }
@@ -294,6 +268,12 @@ int main(int argc, char** argv) {
         checkCarriedTypeface(page, dpi);
         checkAccessibleTexts(page);
         checkUnicodeCharacters(page);
+        for (const std::string& failed : checkAnnouncement(page)) {
+            check(false, failed);
+        }
+        for (const std::string& failed : checkWorkingWindow(page, dpi, userSeparator())) {
+            check(false, failed);
+        }
         check(running.close(), "zirev1.exe ends with status 0");
     }
     return finish("window messages");
