@@ -52,7 +52,9 @@ void fitColumns(HWND list) {
     const int value = fittedWidth(list, 2);
     RECT area;
     GetClientRect(list, &area);
-    const int left = std::max(area.right - quantity - value, area.right / 4);
+    // A few pixels spare, which the list keeps beyond its last column before it scrolls.
+    const int spare = MulDiv(4, static_cast<int>(GetDpiForWindow(list)), USER_DEFAULT_SCREEN_DPI);
+    const int left = std::max(area.right - quantity - value - spare, area.right / 5);
     const int working = std::min(fittedWidth(list, 1), left);
     const int widths[] = {quantity, working, value};
     for (std::size_t i = 0; i < std::size(widths); ++i) {

@@ -222,6 +222,10 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_COMMAND:
+        // Escape closes it, as it closes a dialog box.
+        if (LOWORD(wParam) == IDCANCEL) {
+            ShowWindow(m_window, SW_HIDE);
+        }
         if (HIWORD(wParam) == BN_CLICKED &&
             LOWORD(wParam) == idOf(indexOf(controlOfRole(WORKING_FORM, Role::Copy)))) {
             putWorkingOnClipboard(m_window, m_content.sections);

@@ -65,14 +65,16 @@ void AnnouncementListener::listen(DWORD processId) {
 }
 
 void CALLBACK AnnouncementListener::onEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object,
-                                            LONG child, DWORD, DWORD) {
+                                            LONG child, DWORD, DWORD time) {
     AnnouncementListener* listener = listenerOfThread;
     if (listener == nullptr) {
         return;
     }
     std::string name = accessibleNameAt(window, object, child);
     const std::lock_guard held(listener->m_lock);
-    listener->m_heard.push_back(std::move(name));
+    if (time - listener->m_since < 0x80000000U) {
+        listener->m_heard.push_back(std::move(name));
+    }
 }
 
 bool AnnouncementListener::listening() const {
@@ -84,8 +86,13 @@ std::vector<std::string> AnnouncementListener::heard() const {
     return m_heard;
 }
 
+// An event carries the tick count at which it was raised. The tick after this one is later than
+// every event raised so far, and earlier than every event still to come.
 void AnnouncementListener::forget() {
+    const DWORD now = GetTickCount();
+    waitFor([&] { return GetTickCount() != now; });
     const std::lock_guard held(m_lock);
+    m_since = GetTickCount();
     m_heard.clear();
 }
 

@@ -24,6 +24,7 @@ public:
     bool listening() const;
     // What has been heard since the last forget, in order.
     std::vector<std::string> heard() const;
+    // From now on: an event raised before, and heard only later, is left out.
     void forget();
     // Waits until something has been heard, or the program has had its time to announce.
     std::vector<std::string> waitForAnnouncement() const;
@@ -35,6 +36,7 @@ private:
 
     mutable std::mutex m_lock;
     std::vector<std::string> m_heard;
+    DWORD m_since = 0; // the tick count events are heard from
     DWORD m_threadId = 0;
     bool m_listening = false;
     HANDLE m_ready = nullptr;

@@ -4,7 +4,8 @@
 // caption and stacking at the window's dpi, the typeface it carries, what MSAA reads, and
 // characters that arrive as WM_UNICHAR.
 // With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
-//   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results | --close
+//   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results |
+//                               --read-working | --read-message | --close
 #include "behaviour_driver.h"
 #include "calculate_from_texts.h"
 #include "form2_description.h"
@@ -232,11 +233,25 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "--read-results" || mode == "--close") {
+    if (mode == "--read-results" || mode == "--read-working" || mode == "--read-message" ||
+        mode == "--close") {
         RunningForm running;
         const Form2Page page(running.window());
         if (mode == "--close") {
             return running.close() ? 0 : 1;
+        }
+        if (mode == "--read-working") {
+            // After a click from outside: each row as its cells separated by "|".
+            waitFor([&] { return page.working() != nullptr; });
+            for (const auto& row : page.workingRows()) {
+                std::printf("%s\n", joined(row).c_str());
+            }
+            return page.working() != nullptr ? 0 : 1;
+        }
+        if (mode == "--read-message") {
+            waitFor([&] { return !page.message().empty(); });
+            std::printf("%s\n", page.message().c_str());
+            return 0;
         }
         // After a click from outside: the last result written shows that all are.
         waitFor([&] { return !page.results().back().empty(); });
