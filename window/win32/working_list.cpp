@@ -46,7 +46,7 @@ int fittedWidth(HWND list, int column) {
 }
 
 // The quantities and the values as wide as they are, the formulas in what is left; a formula
-// longer than that ends in an ellipsis and shows whole where the pointer rests on it.
+// longer than that ends in an ellipsis, and the row's tip shows it whole.
 void fitColumns(HWND list) {
     const int quantity = fittedWidth(list, 0);
     const int value = fittedWidth(list, 2);
@@ -72,7 +72,7 @@ HWND createWorkingList(HWND parent, int id) {
                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP | LVS_EX_DOUBLEBUFFER);
+                 LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER);
     for (std::size_t i = 0; i < std::size(WORKING_COLUMNS); ++i) {
         std::wstring heading = toWide(WORKING_COLUMNS[i]);
         LVCOLUMNW column{};
@@ -100,6 +100,23 @@ void showWorking(HWND list, std::span<const WorkingSection> sections) {
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     fitColumns(list);
     InvalidateRect(list, nullptr, TRUE);
+}
+
+void tipOfRow(NMLVGETINFOTIPW& tip, std::span<const WorkingSection> sections) {
+    int row = 0;
+    for (const WorkingSection& section : sections) {
+        ++row; // the heading's
+        for (const WorkingRow& working : section.rows) {
+            if (row++ == tip.iItem && !working.working.empty() && tip.cchTextMax > 0) {
+                const std::wstring text = toWide(working.working + " = " + working.value);
+                const auto units =
+                    std::min(text.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+                text.copy(tip.pszText, units);
+                tip.pszText[units] = L'\0';
+                return;
+            }
+        }
+    }
 }
 
 LRESULT drawWorkingRow(NMLVCUSTOMDRAW& draw) {

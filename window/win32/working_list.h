@@ -18,5 +18,7 @@ HWND createWorkingList(HWND parent, int id);
 void showWorking(HWND list, std::span<const WorkingSection> sections);
 // The list's custom drawing, asked of its parent: the headings' rows in blue.
 LRESULT drawWorkingRow(NMLVCUSTOMDRAW& draw);
+// The tip of the row the pointer rests on, asked of its parent: its formula and value whole.
+void tipOfRow(NMLVGETINFOTIPW& tip, std::span<const WorkingSection> sections);
 
 } // namespace zirev1

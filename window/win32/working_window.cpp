@@ -214,10 +214,15 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.code == NM_CUSTOMDRAW &&
+        const bool fromList =
             header.idFrom ==
-                static_cast<UINT_PTR>(idOf(indexOf(controlOfRole(WORKING_FORM, Role::Working))))) {
+            static_cast<UINT_PTR>(idOf(indexOf(controlOfRole(WORKING_FORM, Role::Working))));
+        if (fromList && header.code == NM_CUSTOMDRAW) {
             return drawWorkingRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+        }
+        if (fromList && header.code == LVN_GETINFOTIPW) {
+            tipOfRow(*reinterpret_cast<NMLVGETINFOTIPW*>(lParam), m_content.sections);
+            return 0;
         }
         break;
     }

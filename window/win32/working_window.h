@@ -23,8 +23,8 @@ struct WorkingContent {
 };
 
 // Svolgimento, a top-level window of its own built from the working's description and owned by
-// Form2, which it stays above. Closing it, or Escape, hides it; Form2 goes on. Hidden, it follows nothing and
-// shows the content again when it is opened.
+// Form2, which it stays above. Closing it, or Escape, hides it; Form2 goes on. Hidden, it follows
+// nothing and shows the content again when it is opened.
 class WorkingWindow {
 public:
     // content: kept by the owner for as long as this window lives.
