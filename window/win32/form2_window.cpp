@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "form2_window.h"
 
-#include "calculate_from_texts.h"
+#include "accessible_texts.h"
+#include "calculate_for_window.h"
+#include "caption_drawing.h"
+#include "control_fonts.h"
+#include "creation_order.h"
 #include "fault_box.h"
+#include "focus_memory.h"
 #include "form2_description.h"
-#include "gdiplus_canvas.h"
+#include "input_report.h"
+#include "live_announcer.h"
+#include "picture_control.h"
 #include "resource_ids.h"
 #include "side_key_filter.h"
+#include "spoken_results.h"
 #include "unicode_text.h"
 #include "wide_text.h"
+#include "working_window.h"
 
 #include <commctrl.h>
-#include <initguid.h>
-#include <oleacc.h>
 
 #include <algorithm>
 #include <array>
@@ -28,18 +35,15 @@
 namespace zirev1 {
 namespace {
 
-constexpr wchar_t PICTURE_CLASS[] = L"zirev1.Picture";
-// The property that holds a result label's description as a global atom: a fallback for screen
-// readers and tests where dynamic annotation is not available.
-constexpr wchar_t DESCRIPTION_PROPERTY[] = L"zirev1.AccessibleDescription";
-
 struct Form2State {
     UINT dpi = USER_DEFAULT_SCREEN_DPI;
     std::array<HWND, std::size(FORM2_CONTROLS)> controls{};
     std::array<HWND, std::size(FORM2_SIDE_FIELDS)> nameLabels{};
     std::array<HFONT, std::size(FORM2_CONTROLS)> fonts{}; // each control's, from sizedFonts
-    std::vector<std::pair<int, HFONT>> sizedFonts;        // one font a pixel size
+    SizedFonts sizedFonts;
     std::array<std::wstring, std::size(FORM2_CONTROLS)> captions;
+    std::array<PictureContent, std::size(FORM2_CONTROLS)> pictures{}; // each picture's
+    PictureTools pictureTools;
     HBRUSH faceBrush = nullptr;
     HBRUSH fieldBrush = nullptr;
     ULONG_PTR gdiplusToken = 0;
@@ -47,8 +51,14 @@ struct Form2State {
     std::unique_ptr<Gdiplus::FontFamily> family;
     IAccPropServices* annotations = nullptr;
     HANDLE gdiTypeface = nullptr;
+    HWND announcer = nullptr;
+    SpokenResults spoken = spokenResults(FORM2);
+    HWND focus = nullptr; // kept while another window is active
     // While a fault box is open, its modal loop still dispatches clicks posted to Calcolo.
     bool reportingFault = false;
+    // Made when Svolgimento is first pressed; the content it shows is kept here before then.
+    WorkingContent working;
+    std::unique_ptr<WorkingWindow> workingWindow;
 };
 
 Form2State* stateOf(HWND window) {
@@ -77,10 +87,6 @@ std::wstring userDecimalSeparator() {
     return separator;
 }
 
-int fontPixels(const Control& control, UINT dpi) {
-    return static_cast<int>(std::lround(control.font.pointSize * dpi / POINTS_PER_INCH));
-}
-
 // Every control's place at the window's dpi, autosized labels at their caption's size, moved
 // in one batch so that the window is laid out once rather than once a control.
 void placeControls(HWND window, Form2State& state) {
@@ -103,30 +109,15 @@ void placeControls(HWND window, Form2State& state) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
-// The controls' fonts at the window's dpi: one font a pixel size, shared by the controls of
-// that size (a font is realized from the typeface once, and the form has six sizes). The old
-// fonts go only once no control uses them.
+// The controls' fonts at the window's dpi; the old fonts go only once no control uses them.
 void makeFonts(Form2State& state) {
-    std::vector<std::pair<int, HFONT>> sizedFonts;
+    SizedFonts fonts;
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
-        const int pixels = fontPixels(FORM2.controls[i], state.dpi);
-        auto found = std::find_if(sizedFonts.begin(), sizedFonts.end(),
-                                  [&](const auto& sized) { return sized.first == pixels; });
-        if (found == sizedFonts.end()) {
-            sizedFonts.emplace_back(
-                pixels, CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                    OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                    DEFAULT_PITCH, toWide(STAND_IN_TYPEFACE).c_str()));
-            found = std::prev(sizedFonts.end());
-        }
-        state.fonts[i] = found->second;
+        state.fonts[i] = fonts.forControl(FORM2.controls[i], state.dpi);
         SendMessageW(state.controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(state.fonts[i]),
                      FALSE);
     }
-    for (const auto& [pixels, font] : state.sizedFonts) {
-        DeleteObject(font);
-    }
-    state.sizedFonts = std::move(sizedFonts);
+    state.sizedFonts = std::move(fonts);
 }
 
 void layOut(HWND window, Form2State& state) {
@@ -167,8 +158,56 @@ std::string fieldText(HWND field) {
     return toUtf8(text);
 }
 
-// The one call into the calculation: invalid sides change nothing, a fault is reported with
-// every label left as it was, and no calculation starts until its box is closed.
+std::size_t indexOfRole(Role role) {
+    return indexOf(controlOfRole(FORM2, role));
+}
+
+void setCaption(HWND window, Form2State& state, std::size_t index, std::wstring caption) {
+    if (caption == state.captions[index]) {
+        return;
+    }
+    state.captions[index] = std::move(caption);
+    SetWindowTextW(state.controls[index], state.captions[index].c_str());
+    InvalidateRect(state.controls[index], nullptr, FALSE);
+    // An autosized label takes its new text's size.
+    if (FORM2.controls[index].autoSize) {
+        placeControls(window, state);
+    }
+}
+
+// What the sides said: the message in its box, which screen readers find by its name and read as
+// its value, and the validity condition that failed, marked in the picture of them and named in
+// its description.
+void sayAboutTheSides(HWND window, Form2State& state, const std::wstring& message,
+                      std::optional<std::size_t> marked) {
+    const std::size_t label = indexOfRole(Role::Message);
+    setCaption(window, state, label, message);
+    if (state.annotations != nullptr) {
+        state.annotations->SetHwndPropStr(state.controls[label], static_cast<DWORD>(OBJID_CLIENT),
+                                          CHILDID_SELF, PROPID_ACC_VALUE, message.c_str());
+    }
+    for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
+        if (FORM2.controls[i].drawing == Drawing::ValidityConditions &&
+            state.pictures[i].input.markedCondition != marked) {
+            state.pictures[i].input.markedCondition = marked;
+            describeForScreenReaders(state.annotations, state.controls[i],
+                                     toWide(unmetConditionDescription(marked)));
+            InvalidateRect(state.controls[i], nullptr, TRUE);
+        }
+    }
+}
+
+std::wstring joinedBySpace(std::string first, std::string_view second) {
+    if (!first.empty() && !second.empty()) {
+        first += ' ';
+    }
+    first += second;
+    return toWide(first);
+}
+
+// The one call into the calculation: invalid sides change no result, a fault is reported with
+// every result left as it was and the message cleared, and no calculation starts until its box
+// is closed. After each calculation a screen reader is told the results and the message once.
 void Command1_Click(HWND window, Form2State& state) {
     if (state.reportingFault) {
         return;
@@ -176,29 +215,52 @@ void Command1_Click(HWND window, Form2State& state) {
     const auto side = [&](std::size_t i) {
         return fieldText(state.controls[indexOf(sideField(FORM2, i))]);
     };
-    const auto results =
-        calculateFromTexts(side(0), side(1), side(2), toUtf8(userDecimalSeparator()));
-    if (results.faulted()) {
-        reportFault(window, state, results.fault());
+    const std::string separator = toUtf8(userDecimalSeparator());
+    const auto calculation = calculateForWindow(side(0), side(1), side(2), separator);
+    if (calculation.faulted()) {
+        sayAboutTheSides(window, state, L"", std::nullopt);
+        reportFault(window, state, calculation.fault());
         return;
     }
-    if (!*results) {
-        return;
-    }
-    bool changed = false;
-    for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
-        const std::size_t index = indexOf(resultLabel(FORM2, i));
-        std::wstring caption = toWide((*results)->texts[i]);
-        if (caption != state.captions[index]) {
-            state.captions[index] = std::move(caption);
-            SetWindowTextW(state.controls[index], state.captions[index].c_str());
-            changed = true;
+    const InputReport& report = calculation->report;
+    const std::wstring message =
+        joinedBySpace(problemMessage(report, separator), partialReadingNotice(report, separator));
+    sayAboutTheSides(window, state, message, markedCondition(report));
+    std::string sentence;
+    if (const auto& results = calculation->results) {
+        bool changed = false;
+        for (std::size_t i = 0; i < FORM2.resultLabels.size(); ++i) {
+            const std::size_t index = indexOf(resultLabel(FORM2, i));
+            std::wstring caption = toWide(results->texts[i]);
+            if (caption != state.captions[index]) {
+                state.captions[index] = std::move(caption);
+                SetWindowTextW(state.controls[index], state.captions[index].c_str());
+                changed = true;
+            }
+        }
+        // The labels size themselves to their texts; the same texts again need no new layout.
+        if (changed) {
+            placeControls(window, state);
+        }
+        sentence = state.spoken.sentence(results->texts);
+        state.working = {workingSections(*calculation, separator), calculation->sides};
+        if (state.workingWindow != nullptr) {
+            state.workingWindow->follow();
         }
     }
-    // The labels size themselves to their texts; the same texts again need no new layout.
-    if (changed) {
-        placeControls(window, state);
+    const std::wstring said = joinedBySpace(sentence, toUtf8(message));
+    if (!said.empty()) {
+        announce(state.announcer, said);
     }
+}
+
+// Svolgimento opens the working, or brings it forward; it is made the first time only.
+void Command2_Click(HWND window, Form2State& state) {
+    if (state.workingWindow == nullptr || state.workingWindow->window() == nullptr) {
+        state.workingWindow = std::make_unique<WorkingWindow>(
+            window, state.working, state.pictureTools, state.annotations);
+    }
+    state.workingWindow->open();
 }
 
 // Each character typed into a side field passes the shared rule before the field sees it; a
@@ -229,44 +291,6 @@ LRESULT CALLBACK sideFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM l
         wParam = static_cast<WPARAM>(static_cast<std::uint16_t>(keyAscii));
     }
     return DefSubclassProc(field, message, wParam, lParam);
-}
-
-void paintPicture(HWND picture) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(picture, &paint);
-    HWND window = GetParent(picture);
-    Form2State* state = stateOf(window);
-    const auto index = static_cast<std::size_t>(GetDlgCtrlID(picture) - ZIREV1_CONTROL_ID_BASE);
-    if (state != nullptr && state->family != nullptr && index < FORM2.controls.size()) {
-        Gdiplus::Graphics graphics(dc);
-        GdiplusCanvas canvas(graphics, *state->family,
-                             static_cast<double>(state->dpi) / USER_DEFAULT_SCREEN_DPI);
-        draw(FORM2.controls[index].drawing, canvas);
-    }
-    EndPaint(picture, &paint);
-}
-
-LRESULT CALLBACK pictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT:
-        paintPicture(picture);
-        return 0;
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND: {
-        // An opaque picture fills its ground with the face colour; a transparent one leaves it.
-        const Form2State* state = stateOf(GetParent(picture));
-        if (state != nullptr &&
-            (GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
-            RECT area;
-            GetClientRect(picture, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
-        }
-        return 1;
-    }
-    default:
-        return DefWindowProcW(picture, message, wParam, lParam);
-    }
 }
 
 HWND createControl(HWND window, Form2State& state, std::size_t index) {
@@ -302,116 +326,60 @@ HWND createControl(HWND window, Form2State& state, std::size_t index) {
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
                                window, id, instance, nullptr);
     case ControlKind::Picture:
-        // An opaque picture does not paint over the pictures stacked above it; a transparent one
-        // is painted after what lies under it.
-        return CreateWindowExW(control.opaque ? 0 : WS_EX_TRANSPARENT, PICTURE_CLASS,
-                               toWide(control.accessibleName).c_str(),
-                               WS_CHILD | WS_VISIBLE | (control.opaque ? WS_CLIPSIBLINGS : 0), 0, 0,
-                               0, 0, window, id, instance, nullptr);
+        state.pictures[index] = {control.drawing, {}, &state.pictureTools};
+        return createPicture(window, static_cast<int>(ZIREV1_CONTROL_ID_BASE + index), control,
+                             state.pictures[index]);
+    case ControlKind::Table:
+        break;
     }
     return nullptr;
 }
 
-// The fields' names and the results' descriptions for screen readers, by dynamic annotation
-// where the system has it, and as a window property that any process can read.
+// The fields' and the message's names and the results' descriptions for screen readers, and
+// the announcer's live region, by dynamic annotation where the system has it; the descriptions
+// also as a window property that any process can read.
 void annotate(Form2State& state) {
-    // Without the annotation service (Windows before XP, a stripped Wine), the property remains.
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices,
-                                reinterpret_cast<void**>(&state.annotations)))) {
-        state.annotations = nullptr;
-    }
+    state.annotations = annotationService();
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
         const Control& control = FORM2.controls[i];
-        const bool named = control.kind == ControlKind::Field;
-        if (!named && !control.isResult()) {
-            continue;
-        }
-        std::wstring text = toWide(named ? control.accessibleName : control.accessibleDescription);
-        if (state.annotations != nullptr) {
-            state.annotations->SetHwndPropStr(
-                state.controls[i], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                named ? PROPID_ACC_NAME : PROPID_ACC_DESCRIPTION, text.c_str());
-        }
-        if (!named) {
-            SetPropW(state.controls[i], DESCRIPTION_PROPERTY,
-                     reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomW(text.c_str()))));
+        if (control.kind == ControlKind::Field || control.role == Role::Message) {
+            nameForScreenReaders(state.annotations, state.controls[i],
+                                 toWide(control.accessibleName));
+        } else if (control.isResult()) {
+            describeForScreenReaders(state.annotations, state.controls[i],
+                                     toWide(control.accessibleDescription));
         }
     }
+    makePoliteLiveRegion(state.annotations, state.announcer);
 }
 
-// The Win32 dialog manager moves the focus through the stacking, top first; so the focusable
-// controls go in at the first of them in Tab order. They do not overlap one another, so every
-// overlap is stacked as the form describes it.
+// Made in the order that gives the dialog manager the form's Tab order and keeps its stacking.
 void createControls(HWND window, Form2State& state) {
-    bool focusablePlaced = false;
-    for (std::size_t i = FORM2.controls.size(); i-- > 0;) {
-        if (FORM2.controls[i].tabIndex > 0) {
-            if (!focusablePlaced) {
-                for (const Control* control : tabOrder(FORM2)) {
-                    const std::size_t index = indexOf(*control);
-                    state.controls[index] = createControl(window, state, index);
-                }
-                focusablePlaced = true;
-            }
-            continue;
-        }
+    for (const std::size_t i : creationOrder(FORM2)) {
         state.controls[i] = createControl(window, state, i);
     }
+    state.announcer = createAnnouncer(window, ZIREV1_ANNOUNCER_ID);
 }
 
 void onCreate(HWND window, Form2State& state) {
     state.dpi = GetDpiForWindow(window);
     state.faceBrush = CreateSolidBrush(colourRef(FACE_COLOUR));
+    state.pictureTools.ground = state.faceBrush;
     state.fieldBrush = CreateSolidBrush(colourRef(FIELD_GROUND));
     createControls(window, state);
     layOut(window, state);
 }
 
-// A label's caption at the advances of the typeface's own metrics, as every front end places it,
-// rather than at the hinted advances GDI rounds each glyph to.
-void drawLabel(const Form2State& state, const DRAWITEMSTRUCT& item) {
-    const auto index = static_cast<std::size_t>(item.CtlID - ZIREV1_CONTROL_ID_BASE);
-    if (index >= FORM2.controls.size()) {
-        return;
-    }
-    const Control& control = FORM2.controls[index];
-    FillRect(item.hDC, &item.rcItem, state.faceBrush);
-    const std::wstring& caption = state.captions[index];
-    const std::u16string units(caption.begin(), caption.end());
-    const double scale =
-        static_cast<double>(fontPixels(control, state.dpi)) / STAND_IN_FONT.unitsPerEm;
-    // A character of two units advances the pen at its first; the second adds nothing.
-    std::vector<INT> advances(caption.size(), 0);
-    double pen = 0;
-    int placed = 0;
-    for (std::size_t at = 0; at < units.size();) {
-        const std::size_t first = at;
-        pen += advanceOf(nextCodePoint(std::u16string_view(units), at)) * scale;
-        advances[first] = static_cast<INT>(std::lround(pen)) - placed;
-        placed += advances[first];
-    }
-    HGDIOBJ previous = SelectObject(item.hDC, state.fonts[index]);
-    SetTextColor(item.hDC,
-                 control.ink == Ink::Blue ? colourRef(BLUE) : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkMode(item.hDC, TRANSPARENT);
-    ExtTextOutW(item.hDC, item.rcItem.left, item.rcItem.top, ETO_CLIPPED, &item.rcItem,
-                caption.c_str(), static_cast<UINT>(caption.size()), advances.data());
-    SelectObject(item.hDC, previous);
-}
-
 void onDestroy(Form2State& state) {
     for (HWND control : state.controls) {
-        if (HANDLE atom = RemovePropW(control, DESCRIPTION_PROPERTY)) {
-            GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<UINT_PTR>(atom)));
-        }
+        forgetDescription(control);
     }
+    state.workingWindow.reset();
     if (state.annotations != nullptr) {
         state.annotations->Release();
+        state.annotations = nullptr;
     }
-    for (const auto& [pixels, font] : state.sizedFonts) {
-        DeleteObject(font);
-    }
+    state.sizedFonts = SizedFonts();
     DeleteObject(state.faceBrush);
     DeleteObject(state.fieldBrush);
     PostQuitMessage(0);
@@ -447,13 +415,28 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
         return 1;
     }
-    case WM_DRAWITEM:
-        drawLabel(*state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_ACTIVATE:
+        if (keepFocusAcrossActivation(window, wParam, state->focus)) {
+            return 0;
+        }
+        break;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const auto index = static_cast<std::size_t>(item.CtlID - ZIREV1_CONTROL_ID_BASE);
+        if (index < FORM2.controls.size()) {
+            drawCaption(item, FORM2.controls[index], state->captions[index], state->fonts[index],
+                        state->dpi, state->faceBrush);
+        }
         return TRUE;
+    }
     case WM_CTLCOLOREDIT:
         SetBkColor(reinterpret_cast<HDC>(wParam), colourRef(FIELD_GROUND));
         return reinterpret_cast<LRESULT>(state->fieldBrush);
     case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED &&
+            LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOfRole(Role::OpenWorking)) {
+            Command2_Click(window, *state);
+        }
         if (HIWORD(wParam) == BN_CLICKED &&
             LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOf(calculateButton(FORM2))) {
             Command1_Click(window, *state);
@@ -501,6 +484,7 @@ void loadPictureTypeface(Form2State& state, std::span<const std::byte> typeface)
     state.fontCollection->AddMemoryFont(typeface.data(), static_cast<INT>(typeface.size()));
     state.family = std::make_unique<Gdiplus::FontFamily>(toWide(STAND_IN_TYPEFACE).c_str(),
                                                          state.fontCollection.get());
+    state.pictureTools.family = state.family.get();
 }
 
 // The window cannot be made: said in a box of its own, since there is no window to say it in.
@@ -533,12 +517,7 @@ int runForm2(HINSTANCE instance, int show) {
     formClass.hIconSm = icon;
     formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     formClass.lpszClassName = FORM2_WINDOW_CLASS;
-    WNDCLASSEXW pictureClass{};
-    pictureClass.cbSize = sizeof pictureClass;
-    pictureClass.lpfnWndProc = pictureProc;
-    pictureClass.hInstance = instance;
-    pictureClass.lpszClassName = PICTURE_CLASS;
-    if (RegisterClassExW(&formClass) == 0 || RegisterClassExW(&pictureClass) == 0) {
+    if (RegisterClassExW(&formClass) == 0 || !registerPictureClass(instance)) {
         return failToStart();
     }
 
@@ -570,11 +549,13 @@ int runForm2(HINSTANCE instance, int show) {
         if (isEnter(message) && message.message != WM_CHAR) {
             continue;
         }
-        if (isEnter(message) || !IsDialogMessageW(window, &message)) {
+        // Tab moves through the window the message is for: Form2 or the working.
+        if (isEnter(message) || !IsDialogMessageW(GetAncestor(message.hwnd, GA_ROOT), &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
+    state.pictureTools.family = nullptr;
     state.family.reset();
     state.fontCollection.reset();
     Gdiplus::GdiplusShutdown(state.gdiplusToken);

@@ -9,3 +9,5 @@
 // labels of the fields take ids from the second base.
 #define ZIREV1_CONTROL_ID_BASE 100
 #define ZIREV1_NAME_LABEL_ID_BASE 1000
+// The static of no size that tells screen readers what a calculation gave.
+#define ZIREV1_ANNOUNCER_ID 2000

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "behaviour_driver.h"
 
+#include "accessible_texts.h"
+#include "announcement_listener.h"
 #include "arithmetic_fault.h"
 #include "fault_box.h"
 #include "form2_page.h"
 #include "running_form.h"
+#include "spoken_results.h"
 #include "wait_for.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
+#include <span>
+#include <utility>
 #include <vector>
 
 namespace zirev1 {
@@ -51,6 +57,44 @@ std::string withSeparator(std::string_view texts, std::string_view separator) {
     return text;
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// In a sentence, a "." is the separator only between digits: the others end sentences.
+std::string withSeparatorInNumbers(std::string_view texts, std::string_view separator) {
+    std::string text;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const bool inNumber = texts[i] == '.' && i > 0 && i + 1 < texts.size() &&
+                              isDigit(texts[i - 1]) && isDigit(texts[i + 1]);
+        text += inNumber ? std::string(separator) : std::string(1, texts[i]);
+    }
+    return text;
+}
+
+// The quantity before the tab, the value after it.
+std::pair<std::string_view, std::string_view> quantityAndValue(std::string_view text) {
+    const std::size_t tab = text.find('\t');
+    if (tab == std::string_view::npos) {
+        return {text, {}};
+    }
+    return {text.substr(0, tab), text.substr(tab + 1)};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
 std::optional<FaultKind> faultNamed(std::string_view name) {
     for (const FaultKind fault : ALL_FAULTS) {
         if (faultName(fault) == name) {
@@ -62,6 +106,7 @@ std::optional<FaultKind> faultNamed(std::string_view name) {
 
 struct ScenarioRun {
     const Form2Page& page;
+    AnnouncementListener& listener;
     std::string_view separator;
     std::vector<std::string> beforeClick;
 };
@@ -135,6 +180,82 @@ std::string checkFault(const Form2Page& page, std::string_view name) {
     return failed;
 }
 
+// The message shown, and told to a screen reader once since the last click: after the results'
+// sentence when there are results, alone when there are none.
+std::string checkMessage(const ScenarioRun& scenario, std::string_view expected) {
+    const std::string wanted = withSeparatorInNumbers(expected, scenario.separator);
+    const std::string shown = scenario.page.message();
+    if (shown != wanted) {
+        return "the message says \"" + shown + "\"";
+    }
+    const auto heard =
+        wanted.empty() ? scenario.listener.heard() : scenario.listener.waitForAnnouncement();
+    if (heard.size() > 1 || (!wanted.empty() && heard.empty())) {
+        return "a screen reader was told " + std::to_string(heard.size()) + " things";
+    }
+    if (heard.empty()) {
+        return "";
+    }
+    const std::vector<std::string> results = scenario.page.results();
+    const std::string sentence =
+        spokenResults(FORM2).sentence(std::span<const std::string, ResultTexts::count>(results));
+    const bool told =
+        heard.front() == wanted || heard.front() == sentence + (wanted.empty() ? "" : " " + wanted);
+    return told ? "" : "a screen reader was told \"" + heard.front() + "\"";
+}
+
+// The validity conditions' picture is described as marking the condition, or none.
+std::string checkMarked(const Form2Page& page, std::string_view condition) {
+    const Control* picture = nullptr;
+    for (const Control& c : FORM2.controls) {
+        if (c.drawing == Drawing::ValidityConditions) {
+            picture = &c;
+        }
+    }
+    std::optional<std::size_t> marked;
+    for (std::size_t i = 0; i < std::size(VALIDITY_CONDITIONS); ++i) {
+        if (VALIDITY_CONDITIONS[i] == condition) {
+            marked = i;
+        }
+    }
+    if (!condition.empty() && !marked) {
+        return "no validity condition is " + std::string(condition);
+    }
+    const std::string described = Form2Page::accessibleDescription(page.control(*picture));
+    return described == unmetConditionDescription(marked)
+               ? ""
+               : "the conditions' picture is described as \"" + described + "\"";
+}
+
+std::string checkWorkingShows(const ScenarioRun& scenario, std::string_view text) {
+    if (scenario.page.working() == nullptr) {
+        return "the working is not open";
+    }
+    const auto [quantity, value] = quantityAndValue(text);
+    const std::string wanted = withSeparator(value, scenario.separator);
+    std::string shown;
+    for (const auto& row : scenario.page.workingRows()) {
+        if (row[0] == quantity) {
+            if (row[2] == wanted) {
+                return "";
+            }
+            shown += " \"" + row[2] + "\"";
+        }
+    }
+    return shown.empty() ? "the working has no row " + std::string(quantity)
+                         : "the working's " + std::string(quantity) + " is" + shown;
+}
+
+std::string checkClipboardHolds(const ScenarioRun& scenario, std::string_view line) {
+    const std::string wanted = withSeparator(line, scenario.separator);
+    const std::vector<std::string> lines = linesOf(scenario.page.clipboardText());
+    if (std::find(lines.begin(), lines.end(), wanted) != lines.end()) {
+        return "";
+    }
+    return "the clipboard's " + std::to_string(lines.size()) + " lines do not hold it" +
+           (lines.empty() ? "" : "; the first is \"" + lines.front() + "\"");
+}
+
 // What went wrong with the step, or "".
 std::string run(const Step& step, ScenarioRun& scenario) {
     const Form2Page& page = scenario.page;
@@ -156,8 +277,14 @@ std::string run(const Step& step, ScenarioRun& scenario) {
         page.press(step.text);
         return "";
     case Act::Click:
-        scenario.beforeClick = page.results();
-        page.click();
+        if (target == nullptr) {
+            return "there is no " + std::string(nameOf(step.target)) + " to click";
+        }
+        if (step.target == Target::Calculate) {
+            scenario.beforeClick = page.results();
+            scenario.listener.forget();
+        }
+        page.click(step.target);
         return "";
     case Act::Results: {
         const std::string shown = written(page.results());
@@ -187,6 +314,14 @@ std::string run(const Step& step, ScenarioRun& scenario) {
     }
     case Act::Focus:
         return page.focus() == target ? "" : "the focus is elsewhere";
+    case Act::Message:
+        return checkMessage(scenario, step.text);
+    case Act::Marked:
+        return checkMarked(page, step.text);
+    case Act::WorkingShows:
+        return checkWorkingShows(scenario, step.text);
+    case Act::ClipboardHolds:
+        return checkClipboardHolds(scenario, step.text);
     }
     return "an act this driver does not know";
 }
@@ -200,7 +335,12 @@ bool runScenario(const Scenario& scenario, const std::wstring& program,
         return false;
     }
     Form2Page page(running.window());
-    ScenarioRun state{page, separator, page.results()};
+    AnnouncementListener listener(page.processId());
+    if (!listener.listening()) {
+        std::printf("  FAIL no screen reader's hook could be set on zirev1.exe\n");
+        return false;
+    }
+    ScenarioRun state{page, listener, separator, page.results()};
     bool passed = true;
     for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
         std::string failure = run(scenario.steps[i], state);

@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "form2_page.h"
 
+#include "accessible_texts.h"
+#include "form2_window.h"
+#include "list_view_reader.h"
 #include "resource_ids.h"
 #include "unicode_text.h"
 #include "wait_for.h"
 #include "wide_text.h"
+#include "working_form_description.h"
+#include "working_rows.h"
+
+#include <oleacc.h>
 
 #include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <optional>
 #include <utility>
@@ -65,9 +73,87 @@ BOOL CALLBACK collectOwnedBox(HWND window, LPARAM found) {
     return TRUE;
 }
 
+struct FoundWorking {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK findWorking(HWND window, LPARAM found) {
+    auto& working = *reinterpret_cast<FoundWorking*>(found);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[32] = L"";
+    GetClassNameW(window, className, static_cast<int>(std::size(className)));
+    if (owner == working.processId && std::wstring_view(className) == WORKING_WINDOW_CLASS &&
+        IsWindowVisible(window)) {
+        working.window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The clipboard's data of the format, as bytes; empty when there is none.
+std::string clipboardBytes(UINT format) {
+    std::string bytes;
+    if (!waitFor([] { return OpenClipboard(nullptr); })) {
+        return bytes;
+    }
+    if (HANDLE data = GetClipboardData(format)) {
+        const auto* held = static_cast<const char*>(GlobalLock(data));
+        if (held != nullptr) {
+            bytes.assign(held, GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+// Through MSAA, as a screen reader asks: the client object's name or description.
+std::string accessibleText(HWND window, bool name) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        accessible == nullptr) {
+        return "";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (name) {
+        accessible->get_accName(self, &text);
+    } else {
+        accessible->get_accDescription(self, &text);
+    }
+    std::string read = text != nullptr ? toUtf8(text) : "";
+    SysFreeString(text);
+    accessible->Release();
+    return read;
+}
+
 } // namespace
 
 Form2Page::Form2Page(HWND form) : m_form(form), m_thread(GetWindowThreadProcessId(form, nullptr)) {}
+
+DWORD Form2Page::processId() const {
+    DWORD id = 0;
+    GetWindowThreadProcessId(m_form, &id);
+    return id;
+}
+
+HWND Form2Page::working() const {
+    FoundWorking found{processId(), nullptr};
+    EnumWindows(findWorking, reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+HWND Form2Page::workingControl(const Control& control) const {
+    const auto index = &control - WORKING_FORM.controls.data();
+    HWND window = working();
+    return window != nullptr ? GetDlgItem(window, ZIREV1_CONTROL_ID_BASE + static_cast<int>(index))
+                             : nullptr;
+}
 
 HWND Form2Page::control(const Control& control) const {
     const auto index = &control - FORM2.controls.data();
@@ -84,6 +170,10 @@ HWND Form2Page::target(Target target) const {
         return control(sideField(FORM2, 2));
     case Target::Calculate:
         return control(calculateButton(FORM2));
+    case Target::Working:
+        return control(controlOfRole(FORM2, Role::OpenWorking));
+    case Target::Copy:
+        return workingControl(controlOfRole(WORKING_FORM, Role::Copy));
     case Target::None:
         break;
     }
@@ -96,6 +186,50 @@ std::string Form2Page::textOf(HWND window) {
     const auto copied = ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied.value_or(0)));
     return toUtf8(text);
+}
+
+std::string Form2Page::accessibleDescription(HWND window) {
+    std::string description = accessibleText(window, false);
+    if (description.empty()) {
+        wchar_t property[256] = L"";
+        const auto atom =
+            static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(window, DESCRIPTION_PROPERTY)));
+        if (atom != 0) {
+            GlobalGetAtomNameW(atom, property, static_cast<int>(std::size(property)));
+        }
+        description = toUtf8(property);
+    }
+    return description;
+}
+
+std::string Form2Page::accessibleName(HWND window) {
+    return accessibleText(window, true);
+}
+
+std::string Form2Page::message() const {
+    return textOf(control(controlOfRole(FORM2, Role::Message)));
+}
+
+std::vector<std::vector<std::string>> Form2Page::workingRows() const {
+    HWND list = workingControl(controlOfRole(WORKING_FORM, Role::Working));
+    if (list == nullptr) {
+        return {};
+    }
+    return ListViewReader(list).rows(static_cast<int>(std::size(WORKING_COLUMNS)));
+}
+
+std::string Form2Page::clipboardText() const {
+    const std::string bytes = clipboardBytes(CF_UNICODETEXT);
+    std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+    text.resize(std::wcslen(text.c_str()));
+    return toUtf8(text);
+}
+
+std::string Form2Page::clipboardHtml() const {
+    std::string bytes = clipboardBytes(RegisterClipboardFormatW(L"HTML Format"));
+    bytes.resize(std::strlen(bytes.c_str()));
+    return bytes;
 }
 
 std::vector<std::string> Form2Page::results() const {
@@ -155,8 +289,8 @@ void Form2Page::press(std::string_view key) const {
     }
 }
 
-void Form2Page::click() const {
-    PostMessageW(target(Target::Calculate), BM_CLICK, 0, 0);
+void Form2Page::click(Target button) const {
+    PostMessageW(target(button), BM_CLICK, 0, 0);
     settle();
 }
 

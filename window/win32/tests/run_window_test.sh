@@ -4,20 +4,26 @@
 # locale, with no host fonts visible to Wine, and checks it:
 #   messages: the message-level test program starts it, once for each scenario, and drives it;
 #   hostile:  the test program starts it, pastes 10 MB into a field and clicks 10,000 times;
-#   keys:     xdotool types 3, 4, 5 into it, clicks Calcolo and reads the results back.
-#   run_window_test.sh messages|hostile|keys DPI LOCALE ZIREV1.EXE TEST.EXE
+#   keys:     xdotool types 3, 4, 5 into it, clicks Calcolo and reads the results back, clicks
+#             Svolgimento and reads the working, then makes c 9 and reads the message; each
+#             screen is saved in SCREENS (windows.png, windows-svolgimento.png, windows-message.png).
+#   run_window_test.sh messages|hostile|keys DPI LOCALE ZIREV1.EXE TEST.EXE [SCREENS]
 set -euo pipefail
-mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5
+mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5 screens=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=$here/../../../cmake/wine_run.sh
 source "$here/../../../scripts/lib/xsession.sh"
 
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix LC_ALL=$locale
-# A fontconfig with no font directories: a typeface the program forgot to carry shows.
-printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s/fc</cachedir></fontconfig>\n' "$work" \
-    >"$work/fonts.conf"
-export FONTCONFIG_FILE=$work/fonts.conf
+# A fontconfig with no font directories: a typeface the program forgot to carry shows. Screens
+# for the docs are taken with the host's fonts, as a PC has its own: without any, Wine's GDI+
+# draws no text in the pictures, even in the typeface the program carries.
+if [ -z "$screens" ]; then
+    printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s/fc</cachedir></fontconfig>\n' \
+        "$work" >"$work/fonts.conf"
+    export FONTCONFIG_FILE=$work/fonts.conf
+fi
 cleanup() {
     /usr/lib/wine/wineserver64 -k 2>/dev/null || true
     stop_x_session
@@ -61,6 +67,29 @@ else
     results=$(tr -d "\r" <"$work/results")
     echo "results: $results"
     [ "$results" = "36|52|12|53|7|48|89|59|60|4.|6.|12.|" ] || status=1
+    # The screen once the window has had a moment to paint what it has been told; a picture for
+    # the docs, not a check.
+    screen() { [ -z "$screens" ] || { sleep 1; import -window root "$screens/$1"; }; }
+    screen windows.png
+    # Svolgimento, below the sides, at (1920 + 2055 / 2, 6240 + 495 / 2) twips.
+    xdotool mousemove --window "$window" $(( (1920 + 1027) / 15 )) $(( (6240 + 247) / 15 )) click 1
+    "$wine_run" "$test_program" --read-working >"$work/working" || status=$?
+    grep -qx 'p|(a + b + c) / 2 = (3 + 4 + 5) / 2|6.|' <(tr -d "\r" <"$work/working") ||
+        { echo "the working shows no p of 6.:"; cat "$work/working"; status=1; }
+    screen windows-svolgimento.png
+    working=$(xdotool search --name '^Svolgimento - zirev1\.$' | head -1)
+    xdotool windowactivate --sync "$working" key --window "$working" Escape
+    # Into c, at (1920 + 1215 / 2, 5640 + 495 / 2) twips: its text goes, and 9 comes.
+    xdotool windowactivate --sync "$window"
+    xdotool mousemove --window "$window" $(( (1920 + 607) / 15 )) $(( (5640 + 247) / 15 )) click 1
+    xdotool key --window "$window" End BackSpace type --window "$window" 9
+    xdotool mousemove --window "$window" $(( (10080 + 1027) / 15 )) $(( (3360 + 247) / 15 )) click 1
+    "$wine_run" "$test_program" --read-message >"$work/message" || status=$?
+    message=$(tr -d "\r" <"$work/message")
+    echo "message: $message"
+    [ "$message" = "Questi lati non formano un triangolo: p − c = −1, che non è maggiore di 0 (con p = 8)." ] ||
+        status=1
+    screen windows-message.png
     "$wine_run" "$test_program" --close >/dev/null || true
     wait "$app_pid" || true
 fi

@@ -4,7 +4,8 @@
 // caption and stacking at the window's dpi, the typeface it carries, what MSAA reads, and
 // characters that arrive as WM_UNICHAR.
 // With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
-//   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results | --close
+//   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results |
+//                               --read-working | --read-message | --close
 #include "behaviour_driver.h"
 #include "calculate_from_texts.h"
 #include "form2_description.h"
@@ -14,6 +15,7 @@
 #include "text_metrics.h"
 #include "wait_for.h"
 #include "wide_text.h"
+#include "working_checks.h"
 
 #include <windows.h>
 
@@ -63,41 +65,14 @@ std::string expectedResults(std::string_view a, std::string_view b, std::string_
 void checkAccessibleTexts(const Form2Page& page) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     for (const Control& c : FORM2.controls) {
-        if (c.kind != ControlKind::Field && !c.isResult()) {
-            continue;
-        }
-        IAccessible* accessible = nullptr;
-        const HRESULT found = AccessibleObjectFromWindow(
-            page.control(c), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-            reinterpret_cast<void**>(&accessible));
-        check(accessible != nullptr,
-              std::string(c.name) + " has an accessible object: " + std::to_string(found));
-        if (accessible == nullptr) {
-            continue;
-        }
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR text = nullptr;
         if (c.kind == ControlKind::Field) {
-            accessible->get_accName(self, &text);
-            const std::string name = text != nullptr ? toUtf8(text) : "";
+            const std::string name = Form2Page::accessibleName(page.control(c));
             check(name == c.accessibleName, std::string(c.name) + " is named \"" + name + "\"");
-        } else {
-            accessible->get_accDescription(self, &text);
-            std::string description = text != nullptr ? toUtf8(text) : "";
-            if (description.empty()) {
-                wchar_t property[256] = L"";
-                const auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(
-                    GetPropW(page.control(c), L"zirev1.AccessibleDescription")));
-                GlobalGetAtomNameW(atom, property, static_cast<int>(std::size(property)));
-                description = toUtf8(property);
-            }
+        } else if (c.isResult()) {
+            const std::string description = Form2Page::accessibleDescription(page.control(c));
             check(description == c.accessibleDescription,
                   std::string(c.name) + " is described as \"" + description + "\"");
         }
-        SysFreeString(text);
-        accessible->Release();
     }
     CoUninitialize();
 }
@@ -258,11 +233,25 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "--read-results" || mode == "--close") {
+    if (mode == "--read-results" || mode == "--read-working" || mode == "--read-message" ||
+        mode == "--close") {
         RunningForm running;
         const Form2Page page(running.window());
         if (mode == "--close") {
             return running.close() ? 0 : 1;
+        }
+        if (mode == "--read-working") {
+            // After a click from outside: each row as its cells separated by "|".
+            waitFor([&] { return page.working() != nullptr; });
+            for (const auto& row : page.workingRows()) {
+                std::printf("%s\n", joined(row).c_str());
+            }
+            return page.working() != nullptr ? 0 : 1;
+        }
+        if (mode == "--read-message") {
+            waitFor([&] { return !page.message().empty(); });
+            std::printf("%s\n", page.message().c_str());
+            return 0;
         }
         // After a click from outside: the last result written shows that all are.
         waitFor([&] { return !page.results().back().empty(); });
@@ -294,6 +283,12 @@ int main(int argc, char** argv) {
         checkCarriedTypeface(page, dpi);
         checkAccessibleTexts(page);
         checkUnicodeCharacters(page);
+        for (const std::string& failed : checkAnnouncement(page)) {
+            check(false, failed);
+        }
+        for (const std::string& failed : checkWorkingWindow(page, dpi, userSeparator())) {
+            check(false, failed);
+        }
         check(running.close(), "zirev1.exe ends with status 0");
     }
     return finish("window messages");
