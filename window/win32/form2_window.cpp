@@ -9,6 +9,7 @@
 #include "side_key_filter.h"
 #include "unicode_text.h"
 #include "wide_text.h"
+#include "window_paints.h"
 
 #include <commctrl.h>
 #include <initguid.h>
@@ -40,8 +41,7 @@ struct Form2State {
     std::array<HFONT, std::size(FORM2_CONTROLS)> fonts{}; // each control's, from sizedFonts
     std::vector<std::pair<int, HFONT>> sizedFonts;        // one font a pixel size
     std::array<std::wstring, std::size(FORM2_CONTROLS)> captions;
-    HBRUSH faceBrush = nullptr;
-    HBRUSH fieldBrush = nullptr;
+    WindowPaints paints;
     ULONG_PTR gdiplusToken = 0;
     std::unique_ptr<Gdiplus::PrivateFontCollection> fontCollection;
     std::unique_ptr<Gdiplus::FontFamily> family;
@@ -53,10 +53,6 @@ struct Form2State {
 
 Form2State* stateOf(HWND window) {
     return reinterpret_cast<Form2State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-COLORREF colourRef(Colour colour) {
-    return RGB(colour.red, colour.green, colour.blue);
 }
 
 int scaled(int twips, UINT dpi) {
@@ -241,7 +237,7 @@ void paintPicture(HWND picture) {
         Gdiplus::Graphics graphics(dc);
         GdiplusCanvas canvas(graphics, *state->family,
                              static_cast<double>(state->dpi) / USER_DEFAULT_SCREEN_DPI);
-        draw(FORM2.controls[index].drawing, canvas);
+        drawInWindowColours(FORM2.controls[index].drawing, canvas, state->paints.colours());
     }
     EndPaint(picture, &paint);
 }
@@ -260,7 +256,7 @@ LRESULT CALLBACK pictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM l
             (GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
             RECT area;
             GetClientRect(picture, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, state->paints.faceBrush());
         }
         return 1;
     }
@@ -362,8 +358,6 @@ void createControls(HWND window, Form2State& state) {
 
 void onCreate(HWND window, Form2State& state) {
     state.dpi = GetDpiForWindow(window);
-    state.faceBrush = CreateSolidBrush(colourRef(FACE_COLOUR));
-    state.fieldBrush = CreateSolidBrush(colourRef(FIELD_GROUND));
     createControls(window, state);
     layOut(window, state);
 }
@@ -376,7 +370,7 @@ void drawLabel(const Form2State& state, const DRAWITEMSTRUCT& item) {
         return;
     }
     const Control& control = FORM2.controls[index];
-    FillRect(item.hDC, &item.rcItem, state.faceBrush);
+    FillRect(item.hDC, &item.rcItem, state.paints.faceBrush());
     const std::wstring& caption = state.captions[index];
     const std::u16string units(caption.begin(), caption.end());
     const double scale =
@@ -392,8 +386,8 @@ void drawLabel(const Form2State& state, const DRAWITEMSTRUCT& item) {
         placed += advances[first];
     }
     HGDIOBJ previous = SelectObject(item.hDC, state.fonts[index]);
-    SetTextColor(item.hDC,
-                 control.ink == Ink::Blue ? colourRef(BLUE) : GetSysColor(COLOR_WINDOWTEXT));
+    const WindowColours& colours = state.paints.colours();
+    SetTextColor(item.hDC, control.ink == Ink::Blue ? colours.blueInk : colours.text);
     SetBkMode(item.hDC, TRANSPARENT);
     ExtTextOutW(item.hDC, item.rcItem.left, item.rcItem.top, ETO_CLIPPED, &item.rcItem,
                 caption.c_str(), static_cast<UINT>(caption.size()), advances.data());
@@ -412,8 +406,6 @@ void onDestroy(Form2State& state) {
     for (const auto& [pixels, font] : state.sizedFonts) {
         DeleteObject(font);
     }
-    DeleteObject(state.faceBrush);
-    DeleteObject(state.fieldBrush);
     PostQuitMessage(0);
 }
 
@@ -444,15 +436,20 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ERASEBKGND: {
         RECT area;
         GetClientRect(window, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, state->paints.faceBrush());
         return 1;
     }
     case WM_DRAWITEM:
         drawLabel(*state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_CTLCOLOREDIT:
-        SetBkColor(reinterpret_cast<HDC>(wParam), colourRef(FIELD_GROUND));
-        return reinterpret_cast<LRESULT>(state->fieldBrush);
+        SetBkColor(reinterpret_cast<HDC>(wParam), state->paints.colours().fieldGround);
+        SetTextColor(reinterpret_cast<HDC>(wParam), state->paints.colours().text);
+        return reinterpret_cast<LRESULT>(state->paints.fieldBrush());
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        state->paints.follow(window);
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED &&
             LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOf(calculateButton(FORM2))) {
