@@ -225,9 +225,11 @@ def working_order(controls):
 
 
 def working_ids(working):
-    """The ids of Svolgimento's window on the page, its form and its close button."""
+    """The ids of Svolgimento's window on the page, its form, its close button and the printed
+    sheet."""
     name = working["name"]
-    return {"window": f"{name}-window", "form": name, "close": f"{name}-close"}
+    return {"window": f"{name}-window", "form": name, "close": f"{name}-close",
+            "sheet": f"{name}-sheet"}
 
 
 def working_markup(form, form_dir):
@@ -404,7 +406,7 @@ def working_config(working):
     role = lambda r: next(c["name"] for c in controls if c["role"] == r)
     return dict(working_ids(working), heading=role("heading"), table=role("working"),
                 drawing=next(c["name"] for c in controls if c["kind"] == "picture"),
-                copy=role("copy"))
+                copy=role("copy"), print=role("print"), savePdf=role("savePdf"))
 
 
 def page_config(form, form_dir, wasm, font_data):

@@ -3,9 +3,9 @@
 // page's events, which behave as the desktop window's do.
 
 // Instantiates the module (its bytes, as an ArrayBuffer or typed array) and returns
-// call(entry, a, b, c, separator) -> { outcome, text }: the module's entry run on the three field
-// texts and the decimal separator (each a string or a Uint8Array of its bytes), its outcome code
-// and the text it wrote. outcomes are the codes, as the form's description gives them.
+// call(entry, a, b, c, separator, ...more) -> { outcome, text }: the module's entry run on the
+// three field texts, the decimal separator and any further text its entry takes (each a string or
+// a Uint8Array of its bytes), its outcome code and the text it wrote. outcomes are the codes, as the form's description gives them.
 // The module is compiled synchronously: for its 200 KB that takes a few milliseconds, where an
 // asynchronous compile waits for the main thread to be free to finish, and the page is laying
 // itself out then. (Browsers refuse this only for modules of more than a few megabytes.)
@@ -31,9 +31,7 @@ function moduleCaller(moduleBytes, outcomes) {
       const out = wasm.zirev1_allocate(capacity);
       const outLength = wasm.zirev1_allocate(4);
       const outcome = wasm[entry](
-        addresses[0], inputs[0].length, addresses[1], inputs[1].length,
-        addresses[2], inputs[2].length, addresses[3], inputs[3].length,
-        out, capacity, outLength);
+        ...inputs.flatMap((input, i) => [addresses[i], input.length]), out, capacity, outLength);
       const length = new Uint32Array(wasm.memory.buffer, outLength, 1)[0];
       const text = outcome === outcomes.outTooSmall
         ? '' : decoder.decode(new Uint8Array(wasm.memory.buffer, out, length));
@@ -70,12 +68,14 @@ export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate
 }
 
 // calculate(a, b, c, separator) as the window's one call, zirev1_window: what it says of a
-// triangle or of sides that make none (zirev1_window.h), or { fault } as above:
+// triangle or of sides that make none (zirev1_window.h), or { fault } as above; its printed sheet
+// bears today's date, in Italian:
 //   calculate('3', '4', '9', '.') -> { results: null, message: 'Questi lati ...', marked: 2, ... }
 export function loadWindowCalculation(moduleBytes, outcomes) {
   const call = moduleCaller(moduleBytes, outcomes);
+  const dated = new Intl.DateTimeFormat('it-IT', { day: 'numeric', month: 'long', year: 'numeric' });
   return function calculate(a, b, c, separator) {
-    const { outcome, text } = call('zirev1_window', a, b, c, separator);
+    const { outcome, text } = call('zirev1_window', a, b, c, separator, dated.format(new Date()));
     return outcome === outcomes.results || outcome === outcomes.noTriangle
       ? JSON.parse(text) : { fault: outcome };
   };
@@ -228,6 +228,7 @@ function workingWindow(ids, openButton) {
   const box = byId(ids.window);
   const table = byId(ids.table).querySelector('table');
   const drawing = byId(ids.drawing);
+  const sheet = byId(ids.sheet);
   let latest = null; // the last valid triangle's calculation
   let shown = null;
 
@@ -310,8 +311,19 @@ function workingWindow(ids, openButton) {
   });
   box.addEventListener('close', () => openButton.focus());
   byId(ids.copy).addEventListener('click', copy);
+  // The browser's own print dialog, which also saves as PDF; the print style shows the sheet alone.
+  const printSheet = () => {
+    if (latest !== null) sheet.innerHTML = latest.sheet;
+    print();
+  };
+  byId(ids.print).addEventListener('click', printSheet);
+  byId(ids.savePdf).addEventListener('click', printSheet);
+  addEventListener('beforeprint', () => {
+    if (latest !== null && sheet.innerHTML === '') sheet.innerHTML = latest.sheet;
+  });
   return function follow(calculation) {
     latest = calculation;
+    sheet.innerHTML = '';
     if (box.open) render();
   };
 }

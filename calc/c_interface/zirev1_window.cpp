@@ -4,6 +4,7 @@
 #include "calculate_for_window.h"
 #include "json_text.h"
 #include "lines_out.h"
+#include "print_sheet.h"
 #include "scale_triangle.h"
 #include "svg_canvas.h"
 #include "working_table.h"
@@ -37,7 +38,17 @@ std::string workingJson(std::span<const WorkingSection> sections) {
     return json::array(sectionsJson);
 }
 
-std::string windowJson(const WindowCalculation& calculation, std::string_view separator) {
+// The printed sheet of a calculation with results, as an SVG document that fills its box.
+std::string sheetSvg(const WindowCalculation& calculation, std::string_view separator,
+                     const std::array<std::string, 3>& sides, std::string_view date) {
+    SvgCanvas canvas(static_cast<int>(print_sheet::SIZE.x), static_cast<int>(print_sheet::SIZE.y),
+                     SvgCanvas::Embedding::Inline);
+    drawPrintSheet(canvas, {sides, calculation, std::string(date), std::string(separator)});
+    return canvas.document();
+}
+
+std::string windowJson(const WindowCalculation& calculation, std::string_view separator,
+                       const std::array<std::string, 3>& sides, std::string_view date) {
     const auto marked = markedCondition(calculation.report);
     std::string text = "{\"results\": ";
     text += calculation.results ? textsJson(calculation.results->texts) : "null";
@@ -55,14 +66,18 @@ std::string windowJson(const WindowCalculation& calculation, std::string_view se
         drawScaleTriangle(canvas, calculation.sides);
         drawing = canvas.document();
     }
-    return text + ", \"drawing\": " + json::quoted(drawing) + "}";
+    text += ", \"drawing\": " + json::quoted(drawing);
+    text += ", \"sheet\": ";
+    text += json::quoted(calculation.results ? sheetSvg(calculation, separator, sides, date) : "");
+    return text + "}";
 }
 
 } // namespace
 
 int zirev1_window(const char* a, size_t aLength, const char* b, size_t bLength, const char* c,
-                  size_t cLength, const char* decimalSeparator, size_t separatorLength, char* out,
-                  size_t outCapacity, size_t* outLength) {
+                  size_t cLength, const char* decimalSeparator, size_t separatorLength,
+                  const char* date, size_t dateLength, char* out, size_t outCapacity,
+                  size_t* outLength) {
     *outLength = 0;
     const std::string_view separator{decimalSeparator, separatorLength};
     const auto calculation =
@@ -70,7 +85,10 @@ int zirev1_window(const char* a, size_t aLength, const char* b, size_t bLength, 
     if (calculation.faulted()) {
         return faultOutcome(calculation.fault());
     }
-    const std::string text = windowJson(*calculation, separator);
+    const std::string text =
+        windowJson(*calculation, separator,
+                   {std::string(a, aLength), std::string(b, bLength), std::string(c, cLength)},
+                   {date, dateLength});
     *outLength = text.size();
     if (text.size() > outCapacity) {
         return ZIREV1_OUT_TOO_SMALL;

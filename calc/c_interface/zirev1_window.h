@@ -5,8 +5,9 @@
 #include "zirev1_calculate.h"
 
 /* Everything one press of Calcolo gives the window, in one call: the arguments, outcomes and
- * out/length protocol of zirev1_calculate. On ZIREV1_RESULTS and on ZIREV1_NO_TRIANGLE, out holds
- * one JSON object (UTF-8):
+ * out/length protocol of zirev1_calculate, and besides them the date the printed sheet is dated
+ * ("9 dicembre 2026"). On ZIREV1_RESULTS and on ZIREV1_NO_TRIANGLE, out holds one JSON object
+ * (UTF-8):
  *   results     the twelve texts, or null: the labels keep what they show
  *   message     what the sides' texts say, the problem and the notice joined by a blank, or ""
  *   marked      the failing validity condition, 0, 1, 2 for p - a, p - b, p - c, or null
@@ -15,9 +16,10 @@
  *               empty without results: the working shows the last valid triangle's
  *   tsv, html   the working as the clipboard takes it
  *   drawing     the triangle to scale, an inline SVG document, or "" without results
+ *   sheet       the printed sheet, A4, an inline SVG document, or "" without results
  * A fault writes nothing, as zirev1_calculate's.
  *
- *   zirev1_window("3",1, "4",1, "9",1, ".",1, out, sizeof out, &length)
+ *   zirev1_window("3",1, "4",1, "9",1, ".",1, "9 dicembre 2026",15, out, sizeof out, &length)
  *     -> ZIREV1_NO_TRIANGLE, out = {"results": null, "message": "Questi lati non ...", "marked": 2,
  *                                   ... "working": [], "tsv": "", "html": "", "drawing": ""}
  */
@@ -26,8 +28,9 @@ extern "C" {
 #endif
 
 int zirev1_window(const char* a, size_t aLength, const char* b, size_t bLength, const char* c,
-                  size_t cLength, const char* decimalSeparator, size_t separatorLength, char* out,
-                  size_t outCapacity, size_t* outLength);
+                  size_t cLength, const char* decimalSeparator, size_t separatorLength,
+                  const char* date, size_t dateLength, char* out, size_t outCapacity,
+                  size_t* outLength);
 
 #ifdef __cplusplus
 }

@@ -57,10 +57,17 @@ std::string compactNumber(double value) {
     const long long thousandths = std::llround(value * 1000);
     const unsigned long long magnitude =
         static_cast<unsigned long long>(thousandths < 0 ? -thousandths : thousandths);
-    std::string text = (thousandths < 0 ? "-" : "") + std::to_string(magnitude / 1000);
+    // Appended piece by piece: a literal put before a temporary string is an insert at its
+    // front, whose inlined copy GCC 12 misjudges as overlapping at -O3 (-Wrestrict).
+    std::string text;
+    if (thousandths < 0) {
+        text += '-';
+    }
+    text += std::to_string(magnitude / 1000);
     if (const unsigned long long fraction = magnitude % 1000; fraction != 0) {
         const std::string digits = std::to_string(1000 + fraction); // "1050" for .05
-        text += '.' + digits.substr(1, digits.find_last_not_of('0'));
+        text += '.';
+        text += digits.substr(1, digits.find_last_not_of('0'));
     }
     return text;
 }

@@ -11,11 +11,6 @@
 namespace zirev1 {
 namespace {
 
-COLORREF inkOf(const Control& control) {
-    return control.ink == Ink::Blue ? RGB(BLUE.red, BLUE.green, BLUE.blue)
-                                    : GetSysColor(COLOR_WINDOWTEXT);
-}
-
 void drawOneLine(const DRAWITEMSTRUCT& item, const Control& control, const std::wstring& caption,
                  UINT dpi) {
     const std::u16string units(caption.begin(), caption.end());
@@ -37,10 +32,11 @@ void drawOneLine(const DRAWITEMSTRUCT& item, const Control& control, const std::
 } // namespace
 
 void drawCaption(const DRAWITEMSTRUCT& item, const Control& control, const std::wstring& caption,
-                 HFONT font, UINT dpi, HBRUSH ground) {
-    FillRect(item.hDC, &item.rcItem, ground);
+                 HFONT font, UINT dpi, const WindowPaints& paints) {
+    FillRect(item.hDC, &item.rcItem, paints.faceBrush());
     HGDIOBJ previous = SelectObject(item.hDC, font);
-    SetTextColor(item.hDC, inkOf(control));
+    const WindowColours& colours = paints.colours();
+    SetTextColor(item.hDC, control.ink == Ink::Blue ? colours.blueInk : colours.text);
     SetBkMode(item.hDC, TRANSPARENT);
     if (control.role == Role::Message) {
         RECT box = item.rcItem;

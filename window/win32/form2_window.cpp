@@ -12,11 +12,13 @@
 #include "input_report.h"
 #include "live_announcer.h"
 #include "picture_control.h"
+#include "print_sheet.h"
 #include "resource_ids.h"
 #include "side_key_filter.h"
 #include "spoken_results.h"
 #include "unicode_text.h"
 #include "wide_text.h"
+#include "window_paints.h"
 #include "working_window.h"
 
 #include <commctrl.h>
@@ -44,8 +46,7 @@ struct Form2State {
     std::array<std::wstring, std::size(FORM2_CONTROLS)> captions;
     std::array<PictureContent, std::size(FORM2_CONTROLS)> pictures{}; // each picture's
     PictureTools pictureTools;
-    HBRUSH faceBrush = nullptr;
-    HBRUSH fieldBrush = nullptr;
+    WindowPaints paints;
     ULONG_PTR gdiplusToken = 0;
     std::unique_ptr<Gdiplus::PrivateFontCollection> fontCollection;
     std::unique_ptr<Gdiplus::FontFamily> family;
@@ -63,10 +64,6 @@ struct Form2State {
 
 Form2State* stateOf(HWND window) {
     return reinterpret_cast<Form2State*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-COLORREF colourRef(Colour colour) {
-    return RGB(colour.red, colour.green, colour.blue);
 }
 
 int scaled(int twips, UINT dpi) {
@@ -243,7 +240,13 @@ void Command1_Click(HWND window, Form2State& state) {
             placeControls(window, state);
         }
         sentence = state.spoken.sentence(results->texts);
-        state.working = {workingSections(*calculation, separator), calculation->sides};
+        SYSTEMTIME today;
+        GetLocalTime(&today);
+        state.working = {workingSections(*calculation, separator), calculation->sides,
+                         PrintSheet{{side(0), side(1), side(2)},
+                                    *calculation,
+                                    italianDate(today.wDay, today.wMonth, today.wYear),
+                                    separator}};
         if (state.workingWindow != nullptr) {
             state.workingWindow->follow();
         }
@@ -363,9 +366,7 @@ void createControls(HWND window, Form2State& state) {
 
 void onCreate(HWND window, Form2State& state) {
     state.dpi = GetDpiForWindow(window);
-    state.faceBrush = CreateSolidBrush(colourRef(FACE_COLOUR));
-    state.pictureTools.ground = state.faceBrush;
-    state.fieldBrush = CreateSolidBrush(colourRef(FIELD_GROUND));
+    state.pictureTools.paints = &state.paints;
     createControls(window, state);
     layOut(window, state);
 }
@@ -380,8 +381,6 @@ void onDestroy(Form2State& state) {
         state.annotations = nullptr;
     }
     state.sizedFonts = SizedFonts();
-    DeleteObject(state.faceBrush);
-    DeleteObject(state.fieldBrush);
     PostQuitMessage(0);
 }
 
@@ -412,7 +411,7 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_ERASEBKGND: {
         RECT area;
         GetClientRect(window, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, state->faceBrush);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, state->paints.faceBrush());
         return 1;
     }
     case WM_ACTIVATE:
@@ -425,13 +424,23 @@ LRESULT CALLBACK form2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         const auto index = static_cast<std::size_t>(item.CtlID - ZIREV1_CONTROL_ID_BASE);
         if (index < FORM2.controls.size()) {
             drawCaption(item, FORM2.controls[index], state->captions[index], state->fonts[index],
-                        state->dpi, state->faceBrush);
+                        state->dpi, state->paints);
         }
         return TRUE;
     }
     case WM_CTLCOLOREDIT:
-        SetBkColor(reinterpret_cast<HDC>(wParam), colourRef(FIELD_GROUND));
-        return reinterpret_cast<LRESULT>(state->fieldBrush);
+        SetBkColor(reinterpret_cast<HDC>(wParam), state->paints.colours().fieldGround);
+        SetTextColor(reinterpret_cast<HDC>(wParam), state->paints.colours().text);
+        return reinterpret_cast<LRESULT>(state->paints.fieldBrush());
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        state->paints.follow(window);
+        // The working draws in this window's colours too.
+        if (state->workingWindow != nullptr && state->workingWindow->window() != nullptr) {
+            RedrawWindow(state->workingWindow->window(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED &&
             LOWORD(wParam) == ZIREV1_CONTROL_ID_BASE + indexOfRole(Role::OpenWorking)) {

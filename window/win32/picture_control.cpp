@@ -17,12 +17,14 @@ void paintPicture(HWND picture) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(picture, &paint);
     const PictureContent* content = contentOf(picture);
-    if (content != nullptr && content->tools->family != nullptr) {
+    if (content != nullptr && content->tools->family != nullptr &&
+        content->tools->paints != nullptr) {
         Gdiplus::Graphics graphics(dc);
         GdiplusCanvas canvas(graphics, *content->tools->family,
                              static_cast<double>(GetDpiForWindow(picture)) /
                                  USER_DEFAULT_SCREEN_DPI);
-        draw(content->drawing, canvas, content->input);
+        drawInWindowColours(content->drawing, canvas, content->tools->paints->colours(),
+                            content->input);
     }
     EndPaint(picture, &paint);
 }
@@ -41,11 +43,11 @@ LRESULT CALLBACK pictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM l
         return HTTRANSPARENT;
     case WM_ERASEBKGND: {
         const PictureContent* content = contentOf(picture);
-        if (content != nullptr &&
+        if (content != nullptr && content->tools->paints != nullptr &&
             (GetWindowLongPtrW(picture, GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
             RECT area;
             GetClientRect(picture, &area);
-            FillRect(reinterpret_cast<HDC>(wParam), &area, content->tools->ground);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, content->tools->paints->faceBrush());
         }
         return 1;
     }

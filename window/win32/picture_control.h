@@ -3,6 +3,7 @@
 
 #include "drawing.h"
 #include "form2_description.h"
+#include "window_paints.h"
 
 #include <windows.h>
 
@@ -11,10 +12,11 @@
 namespace zirev1 {
 
 // What every picture draws with: the typeface GDI+ has loaded (none until it has started, and
-// then nothing is drawn) and the face colour that an opaque picture fills its ground with.
+// then nothing is drawn) and the window's colours, whose face an opaque picture fills its ground
+// with.
 struct PictureTools {
     Gdiplus::FontFamily* family = nullptr;
-    HBRUSH ground = nullptr;
+    const WindowPaints* paints = nullptr;
 };
 
 // A picture's drawing and what it shows of the last calculation, kept by the window that owns the

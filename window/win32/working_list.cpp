@@ -119,13 +119,13 @@ void tipOfRow(NMLVGETINFOTIPW& tip, std::span<const WorkingSection> sections) {
     }
 }
 
-LRESULT drawWorkingRow(NMLVCUSTOMDRAW& draw) {
+LRESULT drawWorkingRow(NMLVCUSTOMDRAW& draw, COLORREF headingInk) {
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
         if (draw.nmcd.lItemlParam == HEADING_ROW) {
-            draw.clrText = RGB(BLUE.red, BLUE.green, BLUE.blue);
+            draw.clrText = headingInk;
             return CDRF_NEWFONT;
         }
         return CDRF_DODEFAULT;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "working_window.h"
 
+#include "sheet_printing.h"
+
 #include "accessible_texts.h"
 #include "caption_drawing.h"
 #include "creation_order.h"
@@ -199,7 +201,7 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: {
         RECT area;
         GetClientRect(m_window, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, m_tools.ground);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, m_tools.paints->faceBrush());
         return 1;
     }
     case WM_DRAWITEM: {
@@ -208,7 +210,7 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (index < WORKING_FORM.controls.size()) {
             drawCaption(item, WORKING_FORM.controls[index], m_captions[index],
                         m_fonts.forControl(WORKING_FORM.controls[index], m_dpi), m_dpi,
-                        m_tools.ground);
+                        *m_tools.paints);
         }
         return TRUE;
     }
@@ -218,7 +220,8 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             header.idFrom ==
             static_cast<UINT_PTR>(idOf(indexOf(controlOfRole(WORKING_FORM, Role::Working))));
         if (fromList && header.code == NM_CUSTOMDRAW) {
-            return drawWorkingRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+            return drawWorkingRow(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam),
+                                  m_tools.paints->colours().blueInk);
         }
         if (fromList && header.code == LVN_GETINFOTIPW) {
             tipOfRow(*reinterpret_cast<NMLVGETINFOTIPW*>(lParam), m_content.sections);
@@ -234,6 +237,12 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HIWORD(wParam) == BN_CLICKED &&
             LOWORD(wParam) == idOf(indexOf(controlOfRole(WORKING_FORM, Role::Copy)))) {
             putWorkingOnClipboard(m_window, m_content.sections);
+        }
+        // Saving as PDF is printing to the system's PDF printer, which the same dialog offers.
+        if (HIWORD(wParam) == BN_CLICKED && m_tools.family != nullptr &&
+            (LOWORD(wParam) == idOf(indexOf(controlOfRole(WORKING_FORM, Role::Print))) ||
+             LOWORD(wParam) == idOf(indexOf(controlOfRole(WORKING_FORM, Role::SavePdf))))) {
+            printSheet(m_window, *m_tools.family, m_content.sheet);
         }
         return 0;
     default:

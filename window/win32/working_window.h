@@ -3,6 +3,7 @@
 
 #include "control_fonts.h"
 #include "picture_control.h"
+#include "print_sheet.h"
 #include "working_rows.h"
 
 #include <windows.h>
@@ -20,6 +21,7 @@ namespace zirev1 {
 struct WorkingContent {
     std::vector<WorkingSection> sections;
     std::optional<std::array<double, 3>> sides;
+    PrintSheet sheet; // what Stampa prints
 };
 
 // Svolgimento, a top-level window of its own built from the working's description and owned by

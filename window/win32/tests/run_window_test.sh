@@ -7,9 +7,13 @@
 #   keys:     xdotool types 3, 4, 5 into it, clicks Calcolo and reads the results back, clicks
 #             Svolgimento and reads the working, then makes c 9 and reads the message; each
 #             screen is saved in SCREENS (windows.png, windows-svolgimento.png, windows-message.png).
-#   run_window_test.sh messages|hostile|keys DPI LOCALE ZIREV1.EXE TEST.EXE [SCREENS]
+#   contrast: the test program tells it high contrast is on (through SHIM.DLL) and reads its
+#             pixels; with ZIREV1_SCREENSHOTS set, the screen goes to windows-high-contrast.png
+#             there.
+#   run_window_test.sh messages|hostile|keys|contrast DPI LOCALE ZIREV1.EXE TEST.EXE
+#                      [SCREENS | SHIM.DLL]
 set -euo pipefail
-mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5 screens=${6:-}
+mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5 screens=${6:-} shim=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=$here/../../../cmake/wine_run.sh
 source "$here/../../../scripts/lib/xsession.sh"
@@ -48,6 +52,13 @@ if [ "$mode" = messages ]; then
     "$wine_run" "$test_program" "$dpi" "$app_in_wine" || status=$?
 elif [ "$mode" = hostile ]; then
     "$wine_run" "$test_program" --hostile "$app_in_wine" || status=$?
+elif [ "$mode" = contrast ]; then
+    screenshot=${ZIREV1_SCREENSHOTS:+Z:${work//\//\\}\\screen.bmp}
+    "$wine_run" "$test_program" --contrast "$app_in_wine" "Z:${shim//\//\\}" "$screenshot" ||
+        status=$?
+    if [ -n "$screenshot" ] && [ -f "$work/screen.bmp" ]; then
+        convert "$work/screen.bmp" -alpha off "$ZIREV1_SCREENSHOTS/windows-high-contrast.png"
+    fi
 else
     "$wine_run" "$app" &
     app_pid=$!

@@ -4,12 +4,15 @@
 // caption and stacking at the window's dpi, the typeface it carries, what MSAA reads, and
 // characters that arrive as WM_UNICHAR.
 // With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
+// With --contrast: the window in high contrast (high_contrast_check.h).
 //   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results |
-//                               --read-working | --read-message | --close
+//                               --read-working | --read-message | --close |
+//                               --contrast ZIREV1.EXE SHIM.DLL SCREENSHOT.BMP-OR-EMPTY
 #include "behaviour_driver.h"
 #include "calculate_from_texts.h"
 #include "form2_description.h"
 #include "form2_page.h"
+#include "high_contrast_check.h"
 #include "resource_ids.h"
 #include "running_form.h"
 #include "text_metrics.h"
@@ -271,6 +274,11 @@ int main(int argc, char** argv) {
             check(running.close(), "zirev1.exe ends with status 0");
         }
         return finish("--hostile");
+    }
+
+    if (mode == "--contrast" && argc == 5) {
+        failures += checkHighContrast(program, toWide(argv[3]), toWide(argv[4]));
+        return finish("--contrast");
     }
 
     const int dpi = std::atoi(argv[1]);
