@@ -5,6 +5,8 @@
 #include "read_side_length.h"
 #include "triangle_solution.h"
 
+#include <iterator>
+
 namespace zirev1 {
 namespace {
 
@@ -159,8 +161,11 @@ std::string windowMessage(const InputReport& report, std::string_view decimalSep
 }
 
 std::string markedConditionText(const InputReport& report) {
-    const auto condition = markedCondition(report);
-    if (!condition) {
+    return unmetConditionText(markedCondition(report));
+}
+
+std::string unmetConditionText(std::optional<std::size_t> condition) {
+    if (!condition || *condition >= std::size(DIFFERENCE_NAMES)) {
         return {};
     }
     return "Condizione non soddisfatta: (" + std::string(DIFFERENCE_NAMES[*condition]) + ") > 0";

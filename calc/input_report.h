@@ -70,5 +70,7 @@ std::string windowMessage(const InputReport& report, std::string_view decimalSep
 // screen reader hears of the mark: "Condizione non soddisfatta: (p − c) > 0", or nothing.
 std::optional<std::size_t> markedCondition(const InputReport& report);
 std::string markedConditionText(const InputReport& report);
+// The same for a condition given by its place (0, 1, 2), or nothing.
+std::string unmetConditionText(std::optional<std::size_t> condition);
 
 } // namespace zirev1

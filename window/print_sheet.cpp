@@ -145,24 +145,27 @@ std::string italianDate(int day, int month, int year) {
 }
 
 std::string fittedText(std::string_view utf8, double width, double pixelSize) {
-    if (textWidth(utf8, pixelSize) <= width) {
-        return std::string(utf8);
-    }
+    // Measured as it goes, so that a text of megabytes costs no more than what fits.
     constexpr std::string_view ELLIPSIS = "…";
     const double room = width - textWidth(ELLIPSIS, pixelSize);
-    std::string fitted;
     double used = 0;
+    std::size_t fits = 0; // the bytes that fit with the ellipsis after them
     for (std::size_t at = 0; at < utf8.size();) {
         const std::size_t start = at;
-        const char32_t code = nextCodePoint(utf8, at);
-        const double advance = textWidth(utf8.substr(start, at - start), pixelSize);
-        if (used + advance > room) {
-            break;
+        nextCodePoint(utf8, at);
+        used += textWidth(utf8.substr(start, at - start), pixelSize);
+        if (used > width) {
+            std::string fitted;
+            for (std::size_t copied = 0; copied < fits;) {
+                appendUtf8(fitted, nextCodePoint(utf8, copied));
+            }
+            return fitted + std::string(ELLIPSIS);
         }
-        used += advance;
-        appendUtf8(fitted, code);
+        if (used <= room) {
+            fits = at;
+        }
     }
-    return fitted + std::string(ELLIPSIS);
+    return std::string(utf8);
 }
 
 } // namespace zirev1

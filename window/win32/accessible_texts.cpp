@@ -45,14 +45,4 @@ void forgetDescription(HWND control) {
     }
 }
 
-std::string unmetConditionDescription(std::optional<std::size_t> marked) {
-    if (!marked || *marked >= std::size(VALIDITY_CONDITIONS)) {
-        return "";
-    }
-    std::string text = "Non soddisfatta: (";
-    text += VALIDITY_CONDITIONS[*marked];
-    text += ") > 0";
-    return text;
-}
-
 } // namespace zirev1

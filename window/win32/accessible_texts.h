@@ -28,9 +28,7 @@ void describeForScreenReaders(IAccPropServices* annotations, HWND control,
 // The property's atom given back; before the control goes.
 void forgetDescription(HWND control);
 
-// The validity conditions as the window and its behaviour name them, and the description of the
-// picture of them: which one fails, or nothing when none does.
+// The validity conditions as the window and its behaviour name them.
 inline constexpr std::string_view VALIDITY_CONDITIONS[] = {"p − a", "p − b", "p − c"};
-std::string unmetConditionDescription(std::optional<std::size_t> marked);
 
 } // namespace zirev1

@@ -188,7 +188,7 @@ void sayAboutTheSides(HWND window, Form2State& state, const std::wstring& messag
             state.pictures[i].input.markedCondition != marked) {
             state.pictures[i].input.markedCondition = marked;
             describeForScreenReaders(state.annotations, state.controls[i],
-                                     toWide(unmetConditionDescription(marked)));
+                                     toWide(unmetConditionText(marked)));
             InvalidateRect(state.controls[i], nullptr, TRUE);
         }
     }

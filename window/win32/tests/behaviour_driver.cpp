@@ -222,7 +222,7 @@ std::string checkMarked(const Form2Page& page, std::string_view condition) {
         return "no validity condition is " + std::string(condition);
     }
     const std::string described = Form2Page::accessibleDescription(page.control(*picture));
-    return described == unmetConditionDescription(marked)
+    return described == unmetConditionText(marked)
                ? ""
                : "the conditions' picture is described as \"" + described + "\"";
 }
