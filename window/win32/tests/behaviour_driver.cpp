@@ -6,6 +6,7 @@
 #include "arithmetic_fault.h"
 #include "fault_box.h"
 #include "form2_page.h"
+#include "input_report.h"
 #include "running_form.h"
 #include "spoken_results.h"
 #include "wait_for.h"

@@ -143,10 +143,16 @@ std::vector<std::string> checkWorkingWindow(const Form2Page& page, int dpi,
     failures.check(focusComesTo(page, grid), "the working opens with the focus on its table");
     page.press(KEY_TAB);
     failures.check(page.focus() == copy, "Tab goes from the table to Copia");
+    HWND print = page.workingControl(controlOfRole(WORKING_FORM, Role::Print));
+    HWND savePdf = page.workingControl(controlOfRole(WORKING_FORM, Role::SavePdf));
     page.press(KEY_TAB);
-    failures.check(page.focus() == grid, "Tab goes round from Copia to the table");
+    failures.check(page.focus() == print, "Tab goes from Copia to Stampa");
+    page.press(KEY_TAB);
+    failures.check(page.focus() == savePdf, "Tab goes from Stampa to Salva come PDF");
+    page.press(KEY_TAB);
+    failures.check(page.focus() == grid, "Tab goes round from Salva come PDF to the table");
     page.press(KEY_SHIFT_TAB);
-    failures.check(page.focus() == copy, "Shift+Tab goes back from the table to Copia");
+    failures.check(page.focus() == savePdf, "Shift+Tab goes back from the table to Salva come PDF");
     page.click(Target::Copy);
     checkClipboardHtml(failures, page, separator);
     page.press(KEY_ESCAPE);
