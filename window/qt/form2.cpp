@@ -7,6 +7,7 @@
 #include "fault_box.h"
 #include "fonts.h"
 #include "form2_description.h"
+#include "form_button.h"
 #include "picture_widget.h"
 #include "qt_conversions.h"
 #include "side_key_filter.h"
@@ -128,11 +129,7 @@ void Form2::createControl(const Control& control) {
         createSideField(control);
         break;
     case ControlKind::Button: {
-        auto* button = new QPushButton(toQString(control.caption), this);
-        button->setObjectName(toQString(control.name));
-        button->setGeometry(toQRect(control.startPlace()));
-        button->setFont(windowFont(control.font.pointSize));
-        button->setAutoDefault(false); // Enter never presses it; Space on it does
+        QPushButton* button = createFormButton(control, this);
         if (control.role == Role::Calculate) {
             connect(button, &QPushButton::clicked, this, &Form2::Command1_Click);
         } else if (control.role == Role::OpenWorking) {

@@ -3,6 +3,7 @@
 
 #include "caption_label.h"
 #include "fonts.h"
+#include "form_button.h"
 #include "picture_widget.h"
 #include "qt_conversions.h"
 #include "sheet_printing.h"
@@ -74,11 +75,7 @@ void WorkingForm::createControl(const Control& control) {
         return;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(toQString(control.caption), this);
-        button->setObjectName(toQString(control.name));
-        button->setGeometry(toQRect(control.startPlace()));
-        button->setFont(windowFont(control.font.pointSize));
-        button->setAutoDefault(false);
+        QPushButton* button = createFormButton(control, this);
         if (control.role == Role::Copy) {
             connect(button, &QPushButton::clicked, this, &WorkingForm::Command3_Click);
         } else if (control.role == Role::Print) {
