@@ -41,8 +41,8 @@ std::string workingJson(std::span<const WorkingSection> sections) {
 // The printed sheet of a calculation with results, as an SVG document that fills its box.
 std::string sheetSvg(const WindowCalculation& calculation, std::string_view separator,
                      const std::array<std::string, 3>& sides, std::string_view date) {
-    SvgCanvas canvas(static_cast<int>(print_sheet::SIZE.x), static_cast<int>(print_sheet::SIZE.y),
-                     SvgCanvas::Embedding::Inline);
+    // Its box is the paper's own, 210 × 297 mm at 96 px an inch, so it scales evenly onto the page.
+    SvgCanvas canvas(print_sheet::SIZE.x, print_sheet::SIZE.y, SvgCanvas::Embedding::Inline);
     drawPrintSheet(canvas, {sides, calculation, std::string(date), std::string(separator)});
     return canvas.document();
 }

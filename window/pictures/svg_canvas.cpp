@@ -110,7 +110,7 @@ std::string xmlText(std::string_view utf8) {
     return out;
 }
 
-SvgCanvas::SvgCanvas(int width, int height, Embedding embedding)
+SvgCanvas::SvgCanvas(double width, double height, Embedding embedding)
     : m_width(width), m_height(height), m_embedding(embedding) {}
 
 void SvgCanvas::fillRect(Point topLeft, Point bottomRight, Colour colour) {
@@ -172,10 +172,10 @@ void SvgCanvas::arc(Point centre, double radius, double startDegrees, double spa
 void SvgCanvas::textAtBaseline(Point origin, std::string_view utf8, double pixelSize,
                                Colour colour) {
     const std::string shown = xmlText(utf8);
-    m_body +=
-        "<text" + attribute("x", compactNumber(origin.x)) +
-        attribute("y", compactNumber(origin.y)) + attribute("font-size", compactNumber(pixelSize)) +
-        colourAttributes("fill", colour) + " xml:space=\"preserve\">" + shown + "</text>\n";
+    m_body += "<text" + attribute("x", compactNumber(origin.x)) +
+              attribute("y", compactNumber(origin.y)) +
+              attribute("font-size", compactNumber(pixelSize)) + colourAttributes("fill", colour) +
+              " xml:space=\"preserve\">" + shown + "</text>\n";
     for (std::size_t at = 0; at < utf8.size();) {
         const char32_t code = nextCodePoint(utf8, at);
         appendUtf8(m_texts, xmlAllows(code) ? code : U'\uFFFD');
@@ -183,8 +183,8 @@ void SvgCanvas::textAtBaseline(Point origin, std::string_view utf8, double pixel
 }
 
 std::string SvgCanvas::document() const {
-    const std::string width = std::to_string(m_width);
-    const std::string height = std::to_string(m_height);
+    const std::string width = compactNumber(m_width);
+    const std::string height = compactNumber(m_height);
     std::string head = "<svg xmlns=\"http://www.w3.org/2000/svg\"";
     if (m_embedding == Embedding::Inline) {
         head += " width=\"100%\" height=\"100%\" aria-hidden=\"true\" focusable=\"false\"";

@@ -16,7 +16,7 @@ public:
     // page element it sits in and is hidden from screen readers, since that box has the name.
     enum class Embedding { Standalone, Inline };
 
-    SvgCanvas(int width, int height, Embedding embedding = Embedding::Standalone);
+    SvgCanvas(double width, double height, Embedding embedding = Embedding::Standalone);
 
     void fillRect(Point topLeft, Point bottomRight, Colour colour) override;
     void polyline(std::span<const Point> points, const Pen& pen) override;
@@ -36,8 +36,8 @@ protected:
 private:
     void points(std::span<const Point> points);
 
-    int m_width;
-    int m_height;
+    double m_width;
+    double m_height;
     Embedding m_embedding;
     std::string m_body;
     std::string m_texts;

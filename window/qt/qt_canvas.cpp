@@ -4,6 +4,8 @@
 #include "qt_conversions.h"
 #include "text_metrics.h"
 
+#include <cmath>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -61,14 +63,24 @@ void QtCanvas::arc(Point centre, double radius, double startDegrees, double span
 
 void QtCanvas::textAtBaseline(Point origin, std::string_view utf8, double pixelSize,
                               Colour colour) {
+    // Qt sizes a font in whole pixels: a size between them (the sheet's rows, a picture drawn
+    // smaller) is drawn at a large whole size and scaled down, so it keeps its advances.
+    constexpr int SCALED_SIZE = 200;
+    const bool whole = pixelSize == std::round(pixelSize);
     QFont font{toQString(STAND_IN_TYPEFACE)};
     font.setStyleHint(QFont::SansSerif, QFont::NoFontMerging);
-    font.setPixelSize(qRound(pixelSize));
+    font.setPixelSize(whole ? static_cast<int>(pixelSize) : SCALED_SIZE);
     font.setWeight(QFont::Bold);
     font.setKerning(false); // placed by the typeface's advances alone, as every back end does
+    m_painter.save();
+    m_painter.translate(origin.x, origin.y);
+    if (!whole) {
+        m_painter.scale(pixelSize / SCALED_SIZE, pixelSize / SCALED_SIZE);
+    }
     m_painter.setFont(font);
     m_painter.setPen(toQColor(colour));
-    m_painter.drawText(QPointF(origin.x, origin.y), toQString(utf8));
+    m_painter.drawText(QPointF(0, 0), toQString(utf8));
+    m_painter.restore();
 }
 
 } // namespace zirev1
