@@ -360,6 +360,31 @@ export function startPage(config) {
   button.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') event.preventDefault();
   });
+  // The box is modal by hand: everything else on the page is inert while it shows. The browser's
+  // own modal dialog gives the focus back to Calcolo only as the box leaves the accessibility
+  // tree, and a screen reader that still holds the box's button then says nothing of Calcolo;
+  // here the focus is on Calcolo before the box goes.
+  const faultOk = document.getElementById(config.faultBox.button);
+  const behindBox = [...document.body.children].filter((element) => element !== faultBox);
+  function showFaultBox() {
+    behindBox.forEach((element) => { element.inert = true; });
+    faultBox.show();
+    faultOk.focus();
+  }
+  function closeFaultBox() {
+    behindBox.forEach((element) => { element.inert = false; });
+    button.focus();
+    faultBox.close();
+  }
+  faultOk.addEventListener('click', (event) => {
+    event.preventDefault();
+    closeFaultBox();
+  });
+  faultBox.addEventListener('keydown', (event) => {
+    if (event.key !== 'Escape') return;
+    event.preventDefault();
+    closeFaultBox();
+  });
   function Command1_Click() {
     // The box is modal, but a script's click still reaches the button behind it: one fault is
     // reported at a time, and nothing is calculated until it is closed.
@@ -375,7 +400,7 @@ export function startPage(config) {
       // What the region last said would be said again as the page comes back from behind the
       // modal box.
       announcement.textContent = '';
-      faultBox.showModal();
+      showFaultBox();
       return;
     }
     message.textContent = outcome.message;
@@ -398,7 +423,6 @@ export function startPage(config) {
     announcement.textContent = said.filter((part) => part !== '').join(' ');
   }
   button.addEventListener('click', Command1_Click);
-  faultBox.addEventListener('close', () => button.focus());
 
   // Calcolo is on the first screen at every width: scrolling to it would only lay the page out
   // before it is ready, and would lose a reload's scroll position.

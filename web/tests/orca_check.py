@@ -1,10 +1,6 @@
 # SPDX-License-Identifier: MIT
 """The page in Chromium as Orca reads it to a blind user (scripts/lib/orca_scenarios.py).
-    orca_check.py PAGE.html FORM.json PATH/TO/zirev1-calc LOCALE LANGUAGE
-
-Run by hand, not by ctest: when the modal fault box closes, Orca 43 and Debian's Chromium both
-wait on each other over the accessibility bus (each sleeps in poll, for well over a minute), so
-nothing is said after the box closes."""
+    orca_check.py PAGE.html FORM.json PATH/TO/zirev1-calc LOCALE LANGUAGE"""
 
 import gettext
 import os
