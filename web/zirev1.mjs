@@ -220,9 +220,16 @@ function conditionsMark(marks) {
   };
 }
 
+// Work that can wait until the page has painted and nothing else is to do, or a quarter of a
+// second at most: a browser that paints nothing new (in the background, headless) may never be
+// idle.
+const whenIdle = (work) => (window.requestIdleCallback
+  ? requestIdleCallback(work, { timeout: 250 }) : setTimeout(work));
+
 // Svolgimento, the working of the last valid triangle, in a window of its own that openButton
-// opens (ids: config.working). Nothing of it is laid out or written until it is open; while it
-// is open it follows each calculation.
+// opens (ids: config.working). Nothing of it is written before the first calculation; after
+// each, it is written when the page is idle, and laid out while hidden, so that opening it only
+// paints it. While it is open it follows each calculation at once.
 function workingWindow(ids, openButton) {
   const byId = (id) => document.getElementById(id);
   const box = byId(ids.window);
@@ -325,6 +332,7 @@ function workingWindow(ids, openButton) {
     latest = calculation;
     sheet.innerHTML = '';
     if (box.open) render();
+    else whenIdle(render);
   };
 }
 
@@ -416,7 +424,9 @@ export function startPage(config) {
       const length = texts.reduce((sum, text) => sum + text.length, 0);
       const fragment = length <= LINK_LIMIT ? linkFragment(texts) : '';
       address.hash = fragment.length <= LINK_LIMIT ? fragment : '';
-      history.replaceState(history.state, '', address.href);
+      // When the page is idle: the browser's same-document navigation costs more than all else
+      // this frame paints.
+      whenIdle(() => history.replaceState(history.state, '', address.href));
     }
     // Once for each calculation, in the form's order: the message stands before the results. A
     // new text is said even when it is the last one again.
@@ -439,5 +449,5 @@ export function startPage(config) {
   addEventListener('hashchange', openLink);
   openLink();
   document.documentElement.dataset.ready = 'true';
-  (window.requestIdleCallback ?? setTimeout)(separator);
+  whenIdle(separator);
 }

@@ -96,14 +96,19 @@ test.describe('Svolgimento at the desktop size', () => {
     await expect(openWorkingButton(page)).toBeFocused();
   });
 
-  // Closed, a calculation writes nothing into it and lays nothing of it out.
-  test('costs nothing until it is opened', async ({ page }) => {
+  // Nothing of it is written or laid out before a calculation; after one, it is written while
+  // the page is idle, and stays hidden until it is opened.
+  test('costs nothing until a calculation, and opening it only shows it', async ({ page }) => {
     await open(page);
-    await calculateSides(page, '3', '4', '5');
     const table = page.locator(`#${WORKING_TABLE.name} tbody`);
+    const boxes = () => page.locator(`#${WORKING.name}`)
+      .evaluate((form) => form.getClientRects().length);
     await expect(table).toHaveCount(0);
-    expect(await page.locator(`#${WORKING.name}`).evaluate((form) => form.getClientRects().length))
-      .toBe(0);
+    expect(await boxes()).toBe(0);
+    await calculateSides(page, '3', '4', '5');
+    await expect(table.first()).toBeAttached();
+    await expect(workingWindow(page)).toBeHidden();
+    await expect(page.getByRole('table')).toHaveCount(0);
     await openWorkingButton(page).click();
     await expect(table.first()).toBeVisible();
   });
