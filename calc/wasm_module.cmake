@@ -2,7 +2,8 @@
 # The calculation as a WebAssembly module (build/wasm/zirev1_calc.wasm), made by the normal build
 # whenever clang can target wasm32-wasi with Debian's wasi-libc and libc++ for wasm32. It exports
 # zirev1_calculate (c_interface/zirev1_calculate.h), zirev1_elements (zirev1_elements.h),
-# zirev1_window (zirev1_window.h), zirev1_allocate and zirev1_release, and imports nothing.
+# zirev1_window and zirev1_sheet (zirev1_window.h), zirev1_allocate and zirev1_release, and imports
+# nothing.
 # zirev1_window draws through the form's library (window/), whose sources it takes from that
 # target; the linker keeps only what it reaches. Where it is built, the custom target zirev1_wasm exists and its property
 # ZIREV1_MODULE_FILE names the module.
@@ -72,7 +73,7 @@ add_custom_command(
   COMMAND ${ZIREV1_WASM_CXX} ${ZIREV1_WASM_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}
           -I${CMAKE_CURRENT_SOURCE_DIR}/c_interface "-I$<JOIN:${form_includes},;-I>"
           ${sources} ${entries} ${form_sources}
-          -Wl,--export=zirev1_calculate -Wl,--export=zirev1_elements -Wl,--export=zirev1_window
+          -Wl,--export=zirev1_calculate -Wl,--export=zirev1_elements -Wl,--export=zirev1_window -Wl,--export=zirev1_sheet
           -Wl,--strip-all -o ${module}
   WORKING_DIRECTORY $<TARGET_PROPERTY:zirev1_form,SOURCE_DIR>
   DEPENDS ${sources} ${headers} ${entries} zirev1_form

@@ -68,16 +68,24 @@ export function loadCalculation(moduleBytes, outcomes, entry = 'zirev1_calculate
 }
 
 // calculate(a, b, c, separator) as the window's one call, zirev1_window: what it says of a
-// triangle or of sides that make none (zirev1_window.h), or { fault } as above; its printed sheet
-// bears today's date, in Italian:
+// triangle or of sides that make none (zirev1_window.h), or { fault } as above; and
+// sheet(a, b, c, separator), the printed sheet's SVG of a triangle, dated today in Italian,
+// drawn by the working only when it prints:
 //   calculate('3', '4', '9', '.') -> { results: null, message: 'Questi lati ...', marked: 2, ... }
+//   sheet('3', '4', '5', '.')     -> '<svg ...>'
 export function loadWindowCalculation(moduleBytes, outcomes) {
   const call = moduleCaller(moduleBytes, outcomes);
   const dated = new Intl.DateTimeFormat('it-IT', { day: 'numeric', month: 'long', year: 'numeric' });
-  return function calculate(a, b, c, separator) {
-    const { outcome, text } = call('zirev1_window', a, b, c, separator, dated.format(new Date()));
-    return outcome === outcomes.results || outcome === outcomes.noTriangle
-      ? JSON.parse(text) : { fault: outcome };
+  return {
+    calculate(a, b, c, separator) {
+      const { outcome, text } = call('zirev1_window', a, b, c, separator);
+      return outcome === outcomes.results || outcome === outcomes.noTriangle
+        ? JSON.parse(text) : { fault: outcome };
+    },
+    sheet(a, b, c, separator) {
+      const { outcome, text } = call('zirev1_sheet', a, b, c, separator, dated.format(new Date()));
+      return outcome === outcomes.results ? text : '';
+    },
   };
 }
 
@@ -237,6 +245,7 @@ function workingWindow(ids, openButton) {
   const drawing = byId(ids.drawing);
   const sheet = byId(ids.sheet);
   let latest = null; // the last valid triangle's calculation
+  let latestSheet = null;
   let shown = null;
 
   // Rows are written anew only where the working's shape changes (a zero area leaves sections
@@ -318,18 +327,23 @@ function workingWindow(ids, openButton) {
   });
   box.addEventListener('close', () => openButton.focus());
   byId(ids.copy).addEventListener('click', copy);
-  // The browser's own print dialog, which also saves as PDF; the print style shows the sheet alone.
+  // The browser's own print dialog, which also saves as PDF; the print style shows the sheet alone,
+  // drawn as it prints.
+  const drawSheet = () => {
+    if (latest !== null && sheet.innerHTML === '') sheet.innerHTML = latestSheet();
+  };
   const printSheet = () => {
-    if (latest !== null) sheet.innerHTML = latest.sheet;
+    drawSheet();
     print();
   };
   byId(ids.print).addEventListener('click', printSheet);
   byId(ids.savePdf).addEventListener('click', printSheet);
-  addEventListener('beforeprint', () => {
-    if (latest !== null && sheet.innerHTML === '') sheet.innerHTML = latest.sheet;
-  });
-  return function follow(calculation) {
+  addEventListener('beforeprint', drawSheet);
+  // calculation: the window's call's answer; printedSheet: its printed sheet's SVG, drawn when
+  // asked.
+  return function follow(calculation, printedSheet) {
     latest = calculation;
+    latestSheet = printedSheet;
     sheet.innerHTML = '';
     if (box.open) render();
     else whenIdle(render);
@@ -352,7 +366,8 @@ export function startPage(config) {
   // Made from its bytes, the typeface is ready at once, so the form is laid out a single time,
   // in it; a style sheet's font is loaded later, and everything laid out again.
   document.fonts.add(new FontFace(config.typeface, bytesOfBase64(config.font), { weight: '700' }));
-  const calculate = loadWindowCalculation(bytesOfBase64(config.wasm), config.outcomes);
+  const { calculate, sheet: printedSheet } = loadWindowCalculation(bytesOfBase64(config.wasm),
+    config.outcomes);
   const fields = config.fields.map((id) => document.getElementById(id));
   const button = document.getElementById(config.button);
   const results = config.results.map((id) => document.getElementById(id));
@@ -417,7 +432,7 @@ export function startPage(config) {
     if (outcome.results) {
       outcome.results.forEach((text, i) => { results[i].textContent = text; });
       said.push(spokenSentence(config.spokenResults, outcome.results));
-      followWorking(outcome);
+      followWorking(outcome, () => printedSheet(...texts, separator()));
       // Sides too long to be read back from a link leave none, rather than another triangle's;
       // their encoding is never shorter than they are.
       const address = new URL(location.href);

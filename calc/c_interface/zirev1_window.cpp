@@ -47,8 +47,7 @@ std::string sheetSvg(const WindowCalculation& calculation, std::string_view sepa
     return canvas.document();
 }
 
-std::string windowJson(const WindowCalculation& calculation, std::string_view separator,
-                       const std::array<std::string, 3>& sides, std::string_view date) {
+std::string windowJson(const WindowCalculation& calculation, std::string_view separator) {
     const auto marked = markedCondition(calculation.report);
     std::string text = "{\"results\": ";
     text += calculation.results ? textsJson(calculation.results->texts) : "null";
@@ -67,17 +66,24 @@ std::string windowJson(const WindowCalculation& calculation, std::string_view se
         drawing = canvas.document();
     }
     text += ", \"drawing\": " + json::quoted(drawing);
-    text += ", \"sheet\": ";
-    text += json::quoted(calculation.results ? sheetSvg(calculation, separator, sides, date) : "");
     return text + "}";
+}
+
+// The out/length protocol: the text, or its length alone where it does not fit.
+int answer(const std::string& text, int outcome, char* out, size_t outCapacity, size_t* outLength) {
+    *outLength = text.size();
+    if (text.size() > outCapacity) {
+        return ZIREV1_OUT_TOO_SMALL;
+    }
+    std::memcpy(out, text.data(), text.size());
+    return outcome;
 }
 
 } // namespace
 
 int zirev1_window(const char* a, size_t aLength, const char* b, size_t bLength, const char* c,
-                  size_t cLength, const char* decimalSeparator, size_t separatorLength,
-                  const char* date, size_t dateLength, char* out, size_t outCapacity,
-                  size_t* outLength) {
+                  size_t cLength, const char* decimalSeparator, size_t separatorLength, char* out,
+                  size_t outCapacity, size_t* outLength) {
     *outLength = 0;
     const std::string_view separator{decimalSeparator, separatorLength};
     const auto calculation =
@@ -85,14 +91,27 @@ int zirev1_window(const char* a, size_t aLength, const char* b, size_t bLength, 
     if (calculation.faulted()) {
         return faultOutcome(calculation.fault());
     }
-    const std::string text =
-        windowJson(*calculation, separator,
-                   {std::string(a, aLength), std::string(b, bLength), std::string(c, cLength)},
-                   {date, dateLength});
-    *outLength = text.size();
-    if (text.size() > outCapacity) {
-        return ZIREV1_OUT_TOO_SMALL;
+    const int outcome = calculation->results ? ZIREV1_RESULTS : ZIREV1_NO_TRIANGLE;
+    return answer(windowJson(*calculation, separator), outcome, out, outCapacity, outLength);
+}
+
+int zirev1_sheet(const char* a, size_t aLength, const char* b, size_t bLength, const char* c,
+                 size_t cLength, const char* decimalSeparator, size_t separatorLength,
+                 const char* date, size_t dateLength, char* out, size_t outCapacity,
+                 size_t* outLength) {
+    *outLength = 0;
+    const std::string_view separator{decimalSeparator, separatorLength};
+    const auto calculation =
+        calculateForWindow({a, aLength}, {b, bLength}, {c, cLength}, separator);
+    if (calculation.faulted()) {
+        return faultOutcome(calculation.fault());
     }
-    std::memcpy(out, text.data(), text.size());
-    return calculation->results ? ZIREV1_RESULTS : ZIREV1_NO_TRIANGLE;
+    if (!calculation->results) {
+        return ZIREV1_NO_TRIANGLE;
+    }
+    const std::string svg =
+        sheetSvg(*calculation, separator,
+                 {std::string(a, aLength), std::string(b, bLength), std::string(c, cLength)},
+                 {date, dateLength});
+    return answer(svg, ZIREV1_RESULTS, out, outCapacity, outLength);
 }

@@ -4,10 +4,9 @@
 
 #include "zirev1_calculate.h"
 
-/* Everything one press of Calcolo gives the window, in one call: the arguments, outcomes and
- * out/length protocol of zirev1_calculate, and besides them the date the printed sheet is dated
- * ("9 dicembre 2026"). On ZIREV1_RESULTS and on ZIREV1_NO_TRIANGLE, out holds one JSON object
- * (UTF-8):
+/* Everything one press of Calcolo gives the window, in one call, with the arguments, outcomes and
+ * out/length protocol of zirev1_calculate. On ZIREV1_RESULTS and on ZIREV1_NO_TRIANGLE, out holds
+ * one JSON object (UTF-8):
  *   results     the twelve texts, or null: the labels keep what they show
  *   message     what the sides' texts say, the problem and the notice joined by a blank, or ""
  *   marked      the failing validity condition, 0, 1, 2 for p - a, p - b, p - c, or null
@@ -16,12 +15,15 @@
  *               empty without results: the working shows the last valid triangle's
  *   tsv, html   the working as the clipboard takes it
  *   drawing     the triangle to scale, an inline SVG document, or "" without results
- *   sheet       the printed sheet, A4, an inline SVG document, or "" without results
  * A fault writes nothing, as zirev1_calculate's.
  *
- *   zirev1_window("3",1, "4",1, "9",1, ".",1, "9 dicembre 2026",15, out, sizeof out, &length)
+ *   zirev1_window("3",1, "4",1, "9",1, ".",1, out, sizeof out, &length)
  *     -> ZIREV1_NO_TRIANGLE, out = {"results": null, "message": "Questi lati non ...", "marked": 2,
  *                                   ... "working": [], "tsv": "", "html": "", "drawing": ""}
+ *
+ * zirev1_sheet: the printed sheet of the same sides, A4, an inline SVG document, dated as given
+ * ("9 dicembre 2026"), on ZIREV1_RESULTS; drawn only when the working prints, so that Calcolo
+ * does not pay for it. Sides that make no triangle give ZIREV1_NO_TRIANGLE and write nothing.
  */
 #ifdef __cplusplus
 extern "C" {
@@ -29,8 +31,12 @@ extern "C" {
 
 int zirev1_window(const char* a, size_t aLength, const char* b, size_t bLength, const char* c,
                   size_t cLength, const char* decimalSeparator, size_t separatorLength,
-                  const char* date, size_t dateLength, char* out, size_t outCapacity,
-                  size_t* outLength);
+                  char* out, size_t outCapacity, size_t* outLength);
+
+int zirev1_sheet(const char* a, size_t aLength, const char* b, size_t bLength, const char* c,
+                 size_t cLength, const char* decimalSeparator, size_t separatorLength,
+                 const char* date, size_t dateLength, char* out, size_t outCapacity,
+                 size_t* outLength);
 
 #ifdef __cplusplus
 }
