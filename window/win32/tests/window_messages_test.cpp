@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Drives zirev1.exe from outside, by window messages alone. The form's behaviour, each scenario
 // on a newly started window; then what only this front end shows: every control's place,
-// caption and stacking at the window's dpi, the typeface it carries, what MSAA reads, and
-// characters that arrive as WM_UNICHAR.
+// caption and stacking at the window's dpi, the typeface it carries, what MSAA reads,
+// characters that arrive as WM_UNICHAR, the working, and its print dialog cancelled.
 // With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
 // With --contrast: the window in high contrast (high_contrast_check.h).
 // With --print-failure: the window whose print dialog fails (print_checks.h).
