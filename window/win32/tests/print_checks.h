@@ -10,7 +10,7 @@ namespace zirev1 {
 
 // Stampa on the working opens the print dialog, and Escape closes it and whatever box it opened
 // (Wine's, where no printer is installed), without the window saying printing failed; the
-// working is then still shown, answering, with the focus back on Stampa, and no box is left.
+// working is then still shown, answering and taking input, and no box is left.
 // Opens the working for 3, 4, 5 if it is not open. Returns what failed.
 std::vector<std::string> checkPrintCancelled(const Form2Page& page);
 
