@@ -12,6 +12,7 @@
 #include "input_report.h"
 #include "live_announcer.h"
 #include "picture_control.h"
+#include "picture_typeface.h"
 #include "print_sheet.h"
 #include "resource_ids.h"
 #include "side_key_filter.h"
@@ -48,8 +49,7 @@ struct Form2State {
     PictureTools pictureTools;
     WindowPaints paints;
     ULONG_PTR gdiplusToken = 0;
-    std::unique_ptr<Gdiplus::PrivateFontCollection> fontCollection;
-    std::unique_ptr<Gdiplus::FontFamily> family;
+    std::unique_ptr<PictureTypeface> typeface;
     IAccPropServices* annotations = nullptr;
     HANDLE gdiTypeface = nullptr;
     HWND announcer = nullptr;
@@ -489,11 +489,8 @@ void loadPictureTypeface(Form2State& state, std::span<const std::byte> typeface)
     if (typeface.empty()) {
         return;
     }
-    state.fontCollection = std::make_unique<Gdiplus::PrivateFontCollection>();
-    state.fontCollection->AddMemoryFont(typeface.data(), static_cast<INT>(typeface.size()));
-    state.family = std::make_unique<Gdiplus::FontFamily>(toWide(STAND_IN_TYPEFACE).c_str(),
-                                                         state.fontCollection.get());
-    state.pictureTools.family = state.family.get();
+    state.typeface = std::make_unique<PictureTypeface>(typeface);
+    state.pictureTools.family = &state.typeface->family();
 }
 
 // The window cannot be made: said in a box of its own, since there is no window to say it in.
@@ -565,8 +562,7 @@ int runForm2(HINSTANCE instance, int show) {
         }
     }
     state.pictureTools.family = nullptr;
-    state.family.reset();
-    state.fontCollection.reset();
+    state.typeface.reset();
     Gdiplus::GdiplusShutdown(state.gdiplusToken);
     if (state.gdiTypeface != nullptr) {
         RemoveFontMemResourceEx(state.gdiTypeface);

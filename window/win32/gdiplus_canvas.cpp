@@ -2,7 +2,7 @@
 #include "gdiplus_canvas.h"
 
 #include "text_metrics.h"
-#include "wide_text.h"
+#include "unicode_text.h"
 
 #include <vector>
 
@@ -78,20 +78,30 @@ void GdiplusCanvas::arc(Point centre, double radius, double startDegrees, double
         static_cast<Gdiplus::REAL>(-spanDegrees));
 }
 
-// GDI+ places a text by the top of its line box, the ascent above the baseline.
+// Each glyph at its origin on the baseline, by the typeface's own advances, as every other back
+// end places it: laid out by GDI+, a text takes advances rounded to the device's pixels, and a
+// line at 300 dpi comes out pixels longer than the page's.
 void GdiplusCanvas::textAtBaseline(Point origin, std::string_view utf8, double pixelSize,
                                    Colour colour) {
+    if (utf8.empty()) {
+        return;
+    }
     const Gdiplus::Font font(&m_family, static_cast<Gdiplus::REAL>(pixelSize),
                              Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
     const Gdiplus::SolidBrush brush(gdiplusColour(colour));
-    Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
-    format.SetFormatFlags(format.GetFormatFlags() | Gdiplus::StringFormatFlagsNoWrap);
-    const std::wstring text = toWide(utf8);
-    // A box far wider than any text: some GDI+ wrap a text placed at a point alone.
-    const Gdiplus::RectF box(static_cast<Gdiplus::REAL>(origin.x),
-                             static_cast<Gdiplus::REAL>(origin.y - ascentOf(pixelSize)), 1e5F,
-                             static_cast<Gdiplus::REAL>(4 * pixelSize));
-    m_graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), &font, box, &format, &brush);
+    std::vector<UINT16> glyphs;
+    std::vector<Gdiplus::PointF> origins;
+    double x = origin.x;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const char32_t code = nextCodePoint(utf8, at);
+        // One unit a glyph: past the Basic Multilingual Plane, which the typeface does not reach,
+        // its replacement character.
+        glyphs.push_back(static_cast<UINT16>(code <= 0xFFFF ? code : U'\uFFFD'));
+        origins.emplace_back(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(origin.y));
+        x += advanceOf(code) * pixelSize / STAND_IN_FONT.unitsPerEm;
+    }
+    m_graphics.DrawDriverString(glyphs.data(), static_cast<INT>(glyphs.size()), &font, &brush,
+                                origins.data(), Gdiplus::DriverStringOptionsCmapLookup, nullptr);
 }
 
 } // namespace zirev1

@@ -17,6 +17,9 @@ void drawSheetOn(HDC page, int pixelsWide, Gdiplus::FontFamily& family, const Pr
 // What the print dialog came to.
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
+// What the window says, in a box it owns, when printing fails; a cancelled dialog says nothing.
+inline constexpr wchar_t PRINT_FAILED_TEXT[] = L"La stampa non \u00e8 riuscita.";
+
 // The platform's print dialog, owned by the window, and on its printer one page: the sheet.
 PrintOutcome printSheet(HWND owner, Gdiplus::FontFamily& family, const PrintSheet& sheet);
 

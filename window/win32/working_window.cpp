@@ -40,6 +40,19 @@ bool registerWorkingClass(HINSTANCE instance, WNDPROC procedure) {
     return RegisterClassExW(&workingClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+// Without the typeface the sheet cannot be drawn, which is a failure too.
+void printOrSayWhy(HWND window, Gdiplus::FontFamily* family, const PrintSheet& sheet) {
+    const PrintOutcome outcome =
+        family != nullptr ? printSheet(window, *family, sheet) : PrintOutcome::Failed;
+    // A dialog that closes itself (Wine's, once it has said no printer is installed) leaves the
+    // activation to the window's owner: the window takes it back, and its focus with it.
+    SetActiveWindow(window);
+    if (outcome == PrintOutcome::Failed) {
+        MessageBoxW(window, PRINT_FAILED_TEXT, toWide(WORKING_FORM.title).c_str(),
+                    MB_OK | MB_ICONERROR);
+    }
+}
+
 constexpr DWORD WORKING_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 } // namespace
@@ -239,10 +252,10 @@ LRESULT WorkingWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             putWorkingOnClipboard(m_window, m_content.sections);
         }
         // Saving as PDF is printing to the system's PDF printer, which the same dialog offers.
-        if (HIWORD(wParam) == BN_CLICKED && m_tools.family != nullptr &&
+        if (HIWORD(wParam) == BN_CLICKED &&
             (LOWORD(wParam) == idOf(indexOf(controlOfRole(WORKING_FORM, Role::Print))) ||
              LOWORD(wParam) == idOf(indexOf(controlOfRole(WORKING_FORM, Role::SavePdf))))) {
-            printSheet(m_window, *m_tools.family, m_content.sheet);
+            printOrSayWhy(m_window, m_tools.family, m_content.sheet);
         }
         return 0;
     default:

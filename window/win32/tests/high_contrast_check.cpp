@@ -3,6 +3,7 @@
 
 #include "form2_description.h"
 #include "form2_page.h"
+#include "remote_load.h"
 #include "running_form.h"
 #include "screen_pixels.h"
 #include "wait_for.h"
@@ -54,32 +55,6 @@ RECT screenRect(HWND control) {
     RECT place{};
     GetWindowRect(control, &place);
     return place;
-}
-
-// The SystemParametersInfoW that zirev1.exe calls answers from `shim` from now on.
-bool loadInto(HWND form, const std::wstring& shim) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(form, &id);
-    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_VM_OPERATION | PROCESS_VM_WRITE |
-                                     PROCESS_QUERY_INFORMATION | SYNCHRONIZE,
-                                 FALSE, id);
-    if (process == nullptr) {
-        return false;
-    }
-    const SIZE_T bytes = (shim.size() + 1) * sizeof(wchar_t);
-    void* path = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    DWORD loaded = 0;
-    if (path != nullptr && WriteProcessMemory(process, path, shim.c_str(), bytes, nullptr)) {
-        const auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
-        if (HANDLE thread = CreateRemoteThread(process, nullptr, 0, load, path, 0, nullptr)) {
-            WaitForSingleObject(thread, 30'000);
-            GetExitCodeThread(thread, &loaded);
-            CloseHandle(thread);
-        }
-    }
-    CloseHandle(process);
-    return loaded != 0;
 }
 
 // No design ink shows, and the most common colour, the ground, is the scheme's.

@@ -10,7 +10,9 @@
 #   contrast: the test program tells it high contrast is on (through SHIM.DLL) and reads its
 #             pixels; with ZIREV1_SCREENSHOTS set, the screen goes to windows-high-contrast.png
 #             there.
-#   run_window_test.sh messages|hostile|keys|contrast DPI LOCALE ZIREV1.EXE TEST.EXE
+#   print-failure: the test program makes its print dialog fail (through SHIM.DLL) and reads
+#             what the working says.
+#   run_window_test.sh messages|hostile|keys|contrast|print-failure DPI LOCALE ZIREV1.EXE TEST.EXE
 #                      [SCREENS | SHIM.DLL]
 set -euo pipefail
 mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5 screens=${6:-} shim=${6:-}
@@ -52,6 +54,8 @@ if [ "$mode" = messages ]; then
     "$wine_run" "$test_program" "$dpi" "$app_in_wine" || status=$?
 elif [ "$mode" = hostile ]; then
     "$wine_run" "$test_program" --hostile "$app_in_wine" || status=$?
+elif [ "$mode" = print-failure ]; then
+    "$wine_run" "$test_program" --print-failure "$app_in_wine" "Z:${shim//\//\\}" || status=$?
 elif [ "$mode" = contrast ]; then
     screenshot=${ZIREV1_SCREENSHOTS:+Z:${work//\//\\}\\screen.bmp}
     "$wine_run" "$test_program" --contrast "$app_in_wine" "Z:${shim//\//\\}" "$screenshot" ||

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 // Drives zirev1.exe from outside, by window messages alone. The form's behaviour, each scenario
 // on a newly started window; then what only this front end shows: every control's place,
-// caption and stacking at the window's dpi, the typeface it carries, what MSAA reads, and
-// characters that arrive as WM_UNICHAR.
+// caption and stacking at the window's dpi, the typeface it carries, what MSAA reads,
+// characters that arrive as WM_UNICHAR, the working, and its print dialog cancelled.
 // With --hostile: a 10 MB paste calculated, then 10,000 clicks, within a stated memory bound.
 // With --contrast: the window in high contrast (high_contrast_check.h).
+// With --print-failure: the window whose print dialog fails (print_checks.h).
 //   zirev1_window_messages_test DPI ZIREV1.EXE | --hostile ZIREV1.EXE | --read-results |
 //                               --read-working | --read-message | --close |
-//                               --contrast ZIREV1.EXE SHIM.DLL SCREENSHOT.BMP-OR-EMPTY
+//                               --contrast ZIREV1.EXE SHIM.DLL SCREENSHOT.BMP-OR-EMPTY |
+//                               --print-failure ZIREV1.EXE SHIM.DLL
 #include "behaviour_driver.h"
 #include "calculate_from_texts.h"
 #include "form2_description.h"
 #include "form2_page.h"
 #include "high_contrast_check.h"
+#include "print_checks.h"
 #include "resource_ids.h"
 #include "running_form.h"
 #include "text_metrics.h"
@@ -280,6 +283,10 @@ int main(int argc, char** argv) {
         failures += checkHighContrast(program, toWide(argv[3]), toWide(argv[4]));
         return finish("--contrast");
     }
+    if (mode == "--print-failure" && argc == 4) {
+        failures += checkPrintFailure(program, toWide(argv[3]));
+        return finish("--print-failure");
+    }
 
     const int dpi = std::atoi(argv[1]);
     failures += runBehaviour(program, userSeparator());
@@ -295,6 +302,9 @@ int main(int argc, char** argv) {
             check(false, failed);
         }
         for (const std::string& failed : checkWorkingWindow(page, dpi, userSeparator())) {
+            check(false, failed);
+        }
+        for (const std::string& failed : checkPrintCancelled(page)) {
             check(false, failed);
         }
         check(running.close(), "zirev1.exe ends with status 0");
