@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "print_checks.h"
 
+#include "check_failures.h"
 #include "remote_load.h"
 #include "running_form.h"
 #include "sheet_printing.h"
@@ -13,15 +14,6 @@
 
 namespace zirev1 {
 namespace {
-
-struct Failures {
-    std::vector<std::string> failed;
-    void check(bool ok, const std::string& what) {
-        if (!ok) {
-            failed.push_back(what);
-        }
-    }
-};
 
 bool ownedBy(HWND window, HWND owner) {
     for (HWND up = GetWindow(window, GW_OWNER); up != nullptr; up = GetWindow(up, GW_OWNER)) {

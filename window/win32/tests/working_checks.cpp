@@ -3,6 +3,7 @@
 
 #include "announcement_listener.h"
 #include "calculate_for_window.h"
+#include "check_failures.h"
 #include "form2_window.h"
 #include "list_view_reader.h"
 #include "resource_ids.h"
@@ -19,15 +20,6 @@
 
 namespace zirev1 {
 namespace {
-
-struct Failures {
-    std::vector<std::string> failed;
-    void check(bool ok, const std::string& what) {
-        if (!ok) {
-            failed.push_back(what);
-        }
-    }
-};
 
 BOOL CALLBACK countWorkingWindows(HWND window, LPARAM found) {
     auto& [processId, count] = *reinterpret_cast<std::pair<DWORD, int>*>(found);
