@@ -4,6 +4,7 @@
 #include "accessible_texts.h"
 #include "form2_window.h"
 #include "list_view_reader.h"
+#include "process_windows.h"
 #include "resource_ids.h"
 #include "unicode_text.h"
 #include "wait_for.h"
@@ -73,25 +74,6 @@ BOOL CALLBACK collectOwnedBox(HWND window, LPARAM found) {
     return TRUE;
 }
 
-struct FoundWorking {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK findWorking(HWND window, LPARAM found) {
-    auto& working = *reinterpret_cast<FoundWorking*>(found);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[32] = L"";
-    GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    if (owner == working.processId && std::wstring_view(className) == WORKING_WINDOW_CLASS &&
-        IsWindowVisible(window)) {
-        working.window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The clipboard's data of the format, as bytes; empty when there is none.
 std::string clipboardBytes(UINT format) {
     std::string bytes;
@@ -143,9 +125,12 @@ DWORD Form2Page::processId() const {
 }
 
 HWND Form2Page::working() const {
-    FoundWorking found{processId(), nullptr};
-    EnumWindows(findWorking, reinterpret_cast<LPARAM>(&found));
-    return found.window;
+    for (HWND window : windowsOfClass(processId(), WORKING_WINDOW_CLASS)) {
+        if (IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 HWND Form2Page::workingControl(const Control& control) const {

@@ -2,28 +2,15 @@
 #include "running_form.h"
 
 #include "form2_window.h"
+#include "process_windows.h"
 #include "wait_for.h"
 
-#include <utility>
+#include <vector>
 
 namespace zirev1 {
 namespace {
 
 constexpr ULONGLONG START_TIME_MS = 60'000;
-
-BOOL CALLBACK findForm(HWND window, LPARAM found) {
-    auto& [processId, form] = *reinterpret_cast<std::pair<DWORD, HWND>*>(found);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[32] = L"";
-    GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    if ((processId == 0 || owner == processId) &&
-        std::wstring_view(className) == FORM2_WINDOW_CLASS) {
-        form = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 } // namespace
 
@@ -52,17 +39,16 @@ RunningForm::~RunningForm() {
 void RunningForm::findWindow(DWORD processId) {
     HWND form = waitFor(
         [&] {
-            std::pair<DWORD, HWND> found{processId, nullptr};
-            EnumWindows(findForm, reinterpret_cast<LPARAM>(&found));
-            if (found.second == nullptr || !IsWindowVisible(found.second)) {
+            const std::vector<HWND> forms = windowsOfClass(processId, FORM2_WINDOW_CLASS);
+            if (forms.empty() || !IsWindowVisible(forms.front())) {
                 return HWND{};
             }
             GUITHREADINFO gui{};
             gui.cbSize = sizeof gui;
             const bool focused =
-                GetGUIThreadInfo(GetWindowThreadProcessId(found.second, nullptr), &gui) &&
+                GetGUIThreadInfo(GetWindowThreadProcessId(forms.front(), nullptr), &gui) &&
                 gui.hwndFocus != nullptr;
-            return focused ? found.second : HWND{};
+            return focused ? forms.front() : HWND{};
         },
         START_TIME_MS);
     if (form != nullptr) {

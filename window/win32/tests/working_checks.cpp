@@ -6,6 +6,7 @@
 #include "check_failures.h"
 #include "form2_window.h"
 #include "list_view_reader.h"
+#include "process_windows.h"
 #include "resource_ids.h"
 #include "spoken_results.h"
 #include "wait_for.h"
@@ -21,21 +22,9 @@
 namespace zirev1 {
 namespace {
 
-BOOL CALLBACK countWorkingWindows(HWND window, LPARAM found) {
-    auto& [processId, count] = *reinterpret_cast<std::pair<DWORD, int>*>(found);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[32] = L"";
-    GetClassNameW(window, className, static_cast<int>(std::size(className)));
-    count += owner == processId && std::wstring_view(className) == WORKING_WINDOW_CLASS ? 1 : 0;
-    return TRUE;
-}
-
 // Shown or hidden.
 int workingWindowsOf(const Form2Page& page) {
-    std::pair<DWORD, int> found{page.processId(), 0};
-    EnumWindows(countWorkingWindows, reinterpret_cast<LPARAM>(&found));
-    return found.second;
+    return static_cast<int>(windowsOfClass(page.processId(), WORKING_WINDOW_CLASS).size());
 }
 
 void setSides(const Form2Page& page, std::string_view a, std::string_view b, std::string_view c) {
