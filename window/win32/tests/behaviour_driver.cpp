@@ -332,7 +332,7 @@ bool runScenario(const Scenario& scenario, const std::wstring& program,
                  std::string_view separator) {
     RunningForm running(program);
     if (running.window() == nullptr) {
-        std::printf("  zirev1.exe did not show its window\n");
+        std::printf("  FAIL %s\n", running.whyNoWindow().c_str());
         return false;
     }
     Form2Page page(running.window());

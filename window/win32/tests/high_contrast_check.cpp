@@ -131,7 +131,7 @@ int checkHighContrast(const std::wstring& program, const std::wstring& shim,
           "the scheme's colours are set");
     {
         RunningForm running(program);
-        check(running.window() != nullptr, "zirev1.exe shows its window");
+        check(running.window() != nullptr, running.whyNoWindow());
         if (running.window() != nullptr) {
             check(loadInto(running.window(), shim), "zirev1.exe is told high contrast is on");
             const Form2Page page(running.window());

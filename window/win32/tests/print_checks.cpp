@@ -144,7 +144,7 @@ std::vector<std::string> checkPrintCancelled(const Form2Page& page) {
 int checkPrintFailure(const std::wstring& program, const std::wstring& shim) {
     Failures failures;
     RunningForm running(program);
-    failures.check(running.window() != nullptr, "zirev1.exe shows its window");
+    failures.check(running.window() != nullptr, running.whyNoWindow());
     if (running.window() != nullptr) {
         failures.check(loadInto(running.window(), shim), "zirev1.exe's print dialog fails");
         const Form2Page page(running.window());

@@ -5,6 +5,8 @@
 #include "process_windows.h"
 #include "wait_for.h"
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace zirev1 {
@@ -12,16 +14,32 @@ namespace {
 
 constexpr ULONGLONG START_TIME_MS = 60'000;
 
+std::string startFailure(DWORD error) {
+    return "zirev1.exe could not be started (error " + std::to_string(error) + ")";
+}
+
 } // namespace
 
 RunningForm::RunningForm(const std::wstring& program) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + program + L"\"";
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &m_process)) {
-        findWindow(m_process.dwProcessId);
+    const auto start = [&] {
+        return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                              nullptr, nullptr, &startup, &m_process) != FALSE;
+    };
+    if (!start()) {
+        // On a busy machine Wine has refused one start in a few hundred: the new process ends
+        // while its system libraries load, before any of the program's code runs. A second
+        // refusal fails the test.
+        std::printf("  note: %s; trying once more\n", startFailure(GetLastError()).c_str());
+        Sleep(500);
+        if (!start()) {
+            m_whyNoWindow = startFailure(GetLastError());
+            return;
+        }
     }
+    findWindow(m_process.dwProcessId);
 }
 
 RunningForm::RunningForm() {
@@ -56,6 +74,14 @@ void RunningForm::findWindow(DWORD processId) {
         SendMessageW(form, WM_NULL, 0, 0);
     }
     m_window = form;
+    if (form == nullptr) {
+        DWORD status = STILL_ACTIVE;
+        GetExitCodeProcess(m_process.hProcess, &status);
+        m_whyNoWindow = status == STILL_ACTIVE
+                            ? "zirev1.exe did not show its window within 60 s"
+                            : "zirev1.exe ended with status " + std::to_string(status) +
+                                  " before it showed its window";
+    }
 }
 
 bool RunningForm::close() {

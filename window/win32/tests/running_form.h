@@ -11,7 +11,8 @@ namespace zirev1 {
 // finished starting: shown, the focus placed and its first messages handled.
 class RunningForm {
 public:
-    // Starts the program; window() is null if it did not show its window in time.
+    // Starts the program; window() is null if it did not show its window in time, and
+    // whyNoWindow() says which.
     explicit RunningForm(const std::wstring& program);
     // The window a program started by someone else shows.
     RunningForm();
@@ -20,6 +21,7 @@ public:
     RunningForm& operator=(const RunningForm&) = delete;
 
     HWND window() const { return m_window; }
+    const std::string& whyNoWindow() const { return m_whyNoWindow; }
     // Closes the window; true if the program then ended with status 0.
     bool close();
 
@@ -28,6 +30,7 @@ private:
 
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;
+    std::string m_whyNoWindow;
 };
 
 } // namespace zirev1

@@ -271,7 +271,7 @@ int main(int argc, char** argv) {
     const std::wstring program = toWide(argv[2]);
     if (mode == "--hostile") {
         RunningForm running(program);
-        check(running.window() != nullptr, "zirev1.exe shows its window");
+        check(running.window() != nullptr, running.whyNoWindow());
         if (running.window() != nullptr) {
             checkHostileInput(Form2Page(running.window()));
             check(running.close(), "zirev1.exe ends with status 0");
@@ -291,7 +291,7 @@ int main(int argc, char** argv) {
     const int dpi = std::atoi(argv[1]);
     failures += runBehaviour(program, userSeparator());
     RunningForm running(program);
-    check(running.window() != nullptr, "zirev1.exe shows its window");
+    check(running.window() != nullptr, running.whyNoWindow());
     if (running.window() != nullptr) {
         const Form2Page page(running.window());
         checkConformance(page, dpi);
