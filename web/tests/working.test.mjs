@@ -13,7 +13,7 @@ import { pathToFileURL } from 'node:url';
 import { devices, expect, test } from '@playwright/test';
 import {
   FORM, MESSAGE, OPEN_WORKING, RESULTS_345, SIDE_FIELDS, WORKING, WORKING_HEADING, WORKING_TABLE,
-  calculateButton, calculateSides, copyButton, open, openWorkingButton, workingTable,
+  calculateButton, calculateSides, copyButton, open, openWorkingButton, results, workingTable,
   workingWindow,
 } from './form_page.mjs';
 
@@ -100,9 +100,14 @@ test.describe('Svolgimento at the desktop size', () => {
   // the page is idle, and stays hidden until it is opened.
   test('costs nothing until a calculation, and opening it only shows it', async ({ page }) => {
     await open(page);
+    // The page's idle work calculates once ahead, and shows nothing of it.
+    await page.evaluate(() => new Promise((idle) => requestIdleCallback(
+      () => requestIdleCallback(idle))));
     const table = page.locator(`#${WORKING_TABLE.name} tbody`);
     const boxes = () => page.locator(`#${WORKING.name}`)
       .evaluate((form) => form.getClientRects().length);
+    expect(await results(page)).toEqual(Array(12).fill(''));
+    expect(page.url()).not.toContain('#');
     await expect(table).toHaveCount(0);
     expect(await boxes()).toBe(0);
     await calculateSides(page, '3', '4', '5');
