@@ -141,7 +141,7 @@ std::vector<std::string> checkPrintCancelled(const Form2Page& page) {
     return failures.failed;
 }
 
-int checkPrintFailure(const std::wstring& program, const std::wstring& shim) {
+std::vector<std::string> checkPrintFailure(const std::wstring& program, const std::wstring& shim) {
     Failures failures;
     RunningForm running(program);
     failures.check(running.window() != nullptr, running.whyNoWindow());
@@ -167,11 +167,7 @@ int checkPrintFailure(const std::wstring& program, const std::wstring& shim) {
         }
         failures.check(running.close(), "zirev1.exe ends with status 0");
     }
-    for (const std::string& failed : failures.failed) {
-        std::printf("FAIL: %s\n", failed.c_str());
-    }
-    std::printf("--print-failure: %zu failure(s)\n", failures.failed.size());
-    return static_cast<int>(failures.failed.size());
+    return failures.failed;
 }
 
 } // namespace zirev1

@@ -15,8 +15,8 @@ namespace zirev1 {
 std::vector<std::string> checkPrintCancelled(const Form2Page& page);
 
 // zirev1.exe with `shim` loaded, whose print dialog fails at once: Stampa and Salva come PDF each
-// say so in a box the working owns, titled like it, and OK leaves the working going. Prints each
-// failure and returns their number.
-int checkPrintFailure(const std::wstring& program, const std::wstring& shim);
+// say so in a box the working owns, titled like it, and OK leaves the working going. Returns what
+// failed.
+std::vector<std::string> checkPrintFailure(const std::wstring& program, const std::wstring& shim);
 
 } // namespace zirev1

@@ -12,6 +12,7 @@
 //                               --print-failure ZIREV1.EXE SHIM.DLL
 #include "behaviour_driver.h"
 #include "calculate_from_texts.h"
+#include "check_failures.h"
 #include "form2_description.h"
 #include "form2_page.h"
 #include "high_contrast_check.h"
@@ -33,19 +34,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
 using namespace zirev1;
-
-int failures = 0;
-
-void check(bool ok, const std::string& what) {
-    if (!ok) {
-        ++failures;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
 
 std::string userSeparator() {
     wchar_t separator[8] = L".";
@@ -68,16 +61,17 @@ std::string expectedResults(std::string_view a, std::string_view b, std::string_
 
 // What a screen reader reads through MSAA: the fields' names, and the results' descriptions by
 // dynamic annotation where it works, else from the window property every process can read.
-void checkAccessibleTexts(const Form2Page& page) {
+void checkAccessibleTexts(Failures& failures, const Form2Page& page) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     for (const Control& c : FORM2.controls) {
         if (c.kind == ControlKind::Field) {
             const std::string name = Form2Page::accessibleName(page.control(c));
-            check(name == c.accessibleName, std::string(c.name) + " is named \"" + name + "\"");
+            failures.check(name == c.accessibleName,
+                           std::string(c.name) + " is named \"" + name + "\"");
         } else if (c.isResult()) {
             const std::string description = Form2Page::accessibleDescription(page.control(c));
-            check(description == c.accessibleDescription,
-                  std::string(c.name) + " is described as \"" + description + "\"");
+            failures.check(description == c.accessibleDescription,
+                           std::string(c.name) + " is described as \"" + description + "\"");
         }
     }
     CoUninitialize();
@@ -86,7 +80,7 @@ void checkAccessibleTexts(const Form2Page& page) {
 // The fields show the typeface the program carries, not one Wine or Windows puts in its place:
 // a row of digits in a field is as wide as the typeface's advances make it. Each advance is
 // rounded to a whole pixel; another bold sans (Tahoma, Wine's own) is 8 % narrower.
-void checkCarriedTypeface(const Form2Page& page, int dpi) {
+void checkCarriedTypeface(Failures& failures, const Form2Page& page, int dpi) {
     const std::string digits(20, '0');
     const Control& field = sideField(FORM2, 0);
     page.setText(page.control(field), digits);
@@ -97,32 +91,33 @@ void checkCarriedTypeface(const Form2Page& page, int dpi) {
     const int shown = x(digits.size() - 1) - x(0);
     const double pixels = std::lround(field.font.pointSize * dpi / POINTS_PER_INCH);
     const double wanted = textWidth(digits.substr(1), pixels);
-    check(std::abs(shown - wanted) <= 0.5 * static_cast<double>(digits.size() - 1) + 1,
-          "19 digits in a field are " + std::to_string(shown) + " px wide, wanted " +
-              std::to_string(wanted) + " in the carried typeface");
+    failures.check(std::abs(shown - wanted) <= 0.5 * static_cast<double>(digits.size() - 1) + 1,
+                   "19 digits in a field are " + std::to_string(shown) + " px wide, wanted " +
+                       std::to_string(wanted) + " in the carried typeface");
     page.setText(page.control(field), "");
 }
 
 // An input method may send a character as WM_UNICHAR, past WM_CHAR; it meets the keystroke
 // rule all the same. UNICODE_NOCHAR asks whether the window takes WM_UNICHAR at all.
-void checkUnicodeCharacters(const Form2Page& page) {
+void checkUnicodeCharacters(Failures& failures, const Form2Page& page) {
     HWND field = page.control(sideField(FORM2, 1));
     page.setText(field, "");
-    check(SendMessageW(field, WM_UNICHAR, UNICODE_NOCHAR, 0) == TRUE,
-          "a side field says it takes WM_UNICHAR");
+    failures.check(SendMessageW(field, WM_UNICHAR, UNICODE_NOCHAR, 0) == TRUE,
+                   "a side field says it takes WM_UNICHAR");
     for (const WPARAM code : {WPARAM{'x'}, WPARAM{0x1D400}, WPARAM{'7'}}) {
         SendMessageW(field, WM_UNICHAR, code, 1);
     }
     const std::string held = Form2Page::textOf(field);
-    check(held == "7", "WM_UNICHAR x, U+1D400 and 7 leave \"" + held + "\" in a side field");
+    failures.check(held == "7",
+                   "WM_UNICHAR x, U+1D400 and 7 leave \"" + held + "\" in a side field");
     page.setText(field, "");
 }
 
-void checkConformance(const Form2Page& page, int dpi) {
+void checkConformance(Failures& failures, const Form2Page& page, int dpi) {
     HWND form = page.form();
-    check(static_cast<int>(GetDpiForWindow(form)) == dpi,
-          "the window's dpi is " + std::to_string(dpi));
-    check(IsZoomed(form) != FALSE, "the window opens maximized");
+    failures.check(static_cast<int>(GetDpiForWindow(form)) == dpi,
+                   "the window's dpi is " + std::to_string(dpi));
+    failures.check(IsZoomed(form) != FALSE, "the window opens maximized");
     int zOrder[std::size(FORM2_CONTROLS)] = {};
     int position = 0;
     for (HWND child = GetWindow(form, GW_CHILD); child != nullptr;
@@ -132,7 +127,7 @@ void checkConformance(const Form2Page& page, int dpi) {
             zOrder[index] = ++position; // 1 is the top
         }
     }
-    check(position == static_cast<int>(FORM2.controls.size()), "one window per control");
+    failures.check(position == static_cast<int>(FORM2.controls.size()), "one window per control");
     for (std::size_t i = 0; i < FORM2.controls.size(); ++i) {
         const Control& c = FORM2.controls[i];
         const std::string name(c.name);
@@ -148,25 +143,26 @@ void checkConformance(const Form2Page& page, int dpi) {
         GetWindowRect(window, &r);
         MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
         const auto px = [dpi](int twips) { return MulDiv(twips, dpi, TWIPS_PER_INCH); };
-        check(r.left == px(place.left) && r.top == px(place.top) &&
-                  r.right - r.left == px(place.width) && r.bottom - r.top == px(place.height),
-              name + " placed at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-                  std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
+        failures.check(
+            r.left == px(place.left) && r.top == px(place.top) &&
+                r.right - r.left == px(place.width) && r.bottom - r.top == px(place.height),
+            name + " placed at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top));
         if (c.kind != ControlKind::Field && !c.isResult()) {
             const std::string wanted(c.kind == ControlKind::Picture ? c.accessibleName : c.caption);
-            check(caption == wanted, name + " says " + caption);
+            failures.check(caption == wanted, name + " says " + caption);
         }
         for (std::size_t j = i + 1; j < FORM2.controls.size(); ++j) {
             if (FORM2.controls[j].place.intersects(c.place)) {
-                check(zOrder[j] < zOrder[i],
-                      std::string(FORM2.controls[j].name) + " lies above " + name);
+                failures.check(zOrder[j] < zOrder[i],
+                               std::string(FORM2.controls[j].name) + " lies above " + name);
             }
         }
     }
 }
 
 // The window's process: its commit charge, the private memory it holds, in bytes.
-std::size_t commitChargeOf(HWND form) {
+std::size_t commitChargeOf(Failures& failures, HWND form) {
     DWORD id = 0;
     GetWindowThreadProcessId(form, &id);
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
@@ -175,8 +171,8 @@ std::size_t commitChargeOf(HWND form) {
     const BOOL read = K32GetProcessMemoryInfo(
         process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
     CloseHandle(process);
-    check(read != FALSE, "the window's memory can be read");
-    check(counters.PagefileUsage > 0, "the window's commit charge is known");
+    failures.check(read != FALSE, "the window's memory can be read");
+    failures.check(counters.PagefileUsage > 0, "the window's commit charge is known");
     return counters.PagefileUsage;
 }
 
@@ -185,28 +181,29 @@ constexpr std::size_t MiB = 1024 * 1024;
 // The bounds: a paste costs the window at most 32 bytes a character while it is in the field (the
 // field's buffer and its layout of the line, and the copies the calculation reads; Wine's EDIT
 // takes about 22), and clicking on costs nothing that stays.
-void checkHostileInput(const Form2Page& page) {
+void checkHostileInput(Failures& failures, const Form2Page& page) {
     HWND a = page.target(Target::SideA);
     page.setText(a, "");
     page.setText(page.target(Target::SideB), "40");
     page.setText(page.target(Target::SideC), "30");
     // The blanks are skipped, so only the whole text makes 50, and 50, 40, 30 a triangle.
     const std::string huge = "5" + std::string(10'000'000 - 2, ' ') + "0";
-    const std::size_t before = commitChargeOf(page.form());
+    const std::size_t before = commitChargeOf(failures, page.form());
     const auto start = GetTickCount64();
     page.putOnClipboard(huge);
     SendMessageW(a, WM_PASTE, 0, 0);
     std::printf("10 MB paste: %llu ms\n", GetTickCount64() - start);
-    check(SendMessageW(a, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(huge.size()),
-          "the 10 MB paste arrives whole");
+    failures.check(SendMessageW(a, WM_GETTEXTLENGTH, 0, 0) == static_cast<LRESULT>(huge.size()),
+                   "the 10 MB paste arrives whole");
     page.click();
     const std::string wanted = expectedResults(huge, "40", "30");
-    check(joined(page.results()) == wanted,
-          "the results of the 10 MB side: " + joined(page.results()) + " wanted " + wanted);
-    const std::size_t pasted = commitChargeOf(page.form());
+    failures.check(joined(page.results()) == wanted,
+                   "the results of the 10 MB side: " + joined(page.results()) + " wanted " +
+                       wanted);
+    const std::size_t pasted = commitChargeOf(failures, page.form());
     std::printf("10 MB paste: commit charge %zu -> %zu MiB\n", before / MiB, pasted / MiB);
-    check(pasted - std::min(pasted, before) <= 32 * huge.size(),
-          "the paste costs at most 32 bytes a character");
+    failures.check(pasted - std::min(pasted, before) <= 32 * huge.size(),
+                   "the paste costs at most 32 bytes a character");
 
     page.setText(a, "3");
     page.setText(page.target(Target::SideB), "4");
@@ -215,21 +212,32 @@ void checkHostileInput(const Form2Page& page) {
     for (int warmUp = 0; warmUp < 100; ++warmUp) {
         SendMessageW(calcolo, BM_CLICK, 0, 0);
     }
-    const std::size_t warm = commitChargeOf(page.form());
+    const std::size_t warm = commitChargeOf(failures, page.form());
     const auto clicking = GetTickCount64();
     for (int clicks = 0; clicks < 10'000; ++clicks) {
         SendMessageW(calcolo, BM_CLICK, 0, 0);
     }
-    const std::size_t clicked = commitChargeOf(page.form());
+    const std::size_t clicked = commitChargeOf(failures, page.form());
     std::printf("10,000 clicks: %llu ms\n", GetTickCount64() - clicking);
     std::printf("10,000 clicks: %zu -> %zu KiB\n", warm / 1024, clicked / 1024);
-    check(clicked <= warm + MiB, "10,000 clicks leave at most 1 MiB more");
-    check(joined(page.results()) == expectedResults("3", "4", "5"), "3, 4, 5 after the clicks");
+    failures.check(clicked <= warm + MiB, "10,000 clicks leave at most 1 MiB more");
+    failures.check(joined(page.results()) == expectedResults("3", "4", "5"),
+                   "3, 4, 5 after the clicks");
 }
 
-int finish(const char* what) {
-    std::printf("%s: %d failure(s)\n", what, failures);
-    return failures == 0 ? 0 : 1;
+int finish(const char* what, const Failures& failures, int failedScenarios = 0) {
+    for (const std::string& failed : failures.failed) {
+        std::printf("FAIL: %s\n", failed.c_str());
+    }
+    const auto count = static_cast<int>(failures.failed.size()) + failedScenarios;
+    std::printf("%s: %d failure(s)\n", what, count);
+    return count == 0 ? 0 : 1;
+}
+
+void checkAll(Failures& failures, const std::vector<std::string>& failed) {
+    for (const std::string& what : failed) {
+        failures.check(false, what);
+    }
 }
 
 } // namespace
@@ -269,45 +277,40 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::wstring program = toWide(argv[2]);
+    Failures failures;
     if (mode == "--hostile") {
         RunningForm running(program);
-        check(running.window() != nullptr, running.whyNoWindow());
+        failures.check(running.window() != nullptr, running.whyNoWindow());
         if (running.window() != nullptr) {
-            checkHostileInput(Form2Page(running.window()));
-            check(running.close(), "zirev1.exe ends with status 0");
+            checkHostileInput(failures, Form2Page(running.window()));
+            failures.check(running.close(), "zirev1.exe ends with status 0");
         }
-        return finish("--hostile");
+        return finish("--hostile", failures);
     }
 
     if (mode == "--contrast" && argc == 5) {
-        failures += checkHighContrast(program, toWide(argv[3]), toWide(argv[4]));
-        return finish("--contrast");
+        checkAll(failures, checkHighContrast(program, toWide(argv[3]), toWide(argv[4])));
+        return finish("--contrast", failures);
     }
     if (mode == "--print-failure" && argc == 4) {
-        failures += checkPrintFailure(program, toWide(argv[3]));
-        return finish("--print-failure");
+        checkAll(failures, checkPrintFailure(program, toWide(argv[3])));
+        return finish("--print-failure", failures);
     }
 
     const int dpi = std::atoi(argv[1]);
-    failures += runBehaviour(program, userSeparator());
+    const int failedScenarios = runBehaviour(program, userSeparator());
     RunningForm running(program);
-    check(running.window() != nullptr, running.whyNoWindow());
+    failures.check(running.window() != nullptr, running.whyNoWindow());
     if (running.window() != nullptr) {
         const Form2Page page(running.window());
-        checkConformance(page, dpi);
-        checkCarriedTypeface(page, dpi);
-        checkAccessibleTexts(page);
-        checkUnicodeCharacters(page);
-        for (const std::string& failed : checkAnnouncement(page)) {
-            check(false, failed);
-        }
-        for (const std::string& failed : checkWorkingWindow(page, dpi, userSeparator())) {
-            check(false, failed);
-        }
-        for (const std::string& failed : checkPrintCancelled(page)) {
-            check(false, failed);
-        }
-        check(running.close(), "zirev1.exe ends with status 0");
+        checkConformance(failures, page, dpi);
+        checkCarriedTypeface(failures, page, dpi);
+        checkAccessibleTexts(failures, page);
+        checkUnicodeCharacters(failures, page);
+        checkAll(failures, checkAnnouncement(page));
+        checkAll(failures, checkWorkingWindow(page, dpi, userSeparator()));
+        checkAll(failures, checkPrintCancelled(page));
+        failures.check(running.close(), "zirev1.exe ends with status 0");
     }
-    return finish("window messages");
+    return finish("window messages", failures, failedScenarios);
 }
