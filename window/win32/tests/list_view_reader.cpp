@@ -69,33 +69,30 @@ std::vector<std::string> ListViewReader::columnHeadings() const {
 }
 
 std::string ListViewReader::cell(int row, int column) const {
-    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(m_remote) + ITEM_SPACE);
     LVITEMW item{};
     item.iSubItem = column;
-    item.pszText = remoteText;
-    item.cchTextMax = static_cast<int>(TEXT_UNITS);
-    WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
-    const auto length = static_cast<std::size_t>(ask(
-        m_list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote)));
-    std::wstring text(std::min(length, TEXT_UNITS), L'\0');
-    ReadProcessMemory(m_process, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
-    return toUtf8(text);
+    return askText(item, LVM_GETITEMTEXTW, static_cast<WPARAM>(row));
 }
 
 std::string ListViewReader::heading(int column) const {
-    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(m_remote) + ITEM_SPACE);
     LVCOLUMNW item{};
     item.mask = LVCF_TEXT;
+    return askText(item, LVM_GETCOLUMNW, static_cast<WPARAM>(column));
+}
+
+// The text starts empty, so that a message the list refuses reads as "".
+template <typename Item>
+std::string ListViewReader::askText(Item item, UINT message, WPARAM index) const {
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(m_remote) + ITEM_SPACE);
     item.pszText = remoteText;
     item.cchTextMax = static_cast<int>(TEXT_UNITS);
+    const wchar_t empty = L'\0';
     WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
+    WriteProcessMemory(m_process, remoteText, &empty, sizeof empty, nullptr);
+    ask(m_list, message, index, reinterpret_cast<LPARAM>(m_remote));
     std::wstring text(TEXT_UNITS, L'\0');
-    if (ask(m_list, LVM_GETCOLUMNW, static_cast<WPARAM>(column),
-            reinterpret_cast<LPARAM>(m_remote)) == 0) {
-        return "";
-    }
     ReadProcessMemory(m_process, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
-    text.resize(text.find(L'\0'));
+    text.resize(std::min(text.find(L'\0'), TEXT_UNITS));
     return toUtf8(text);
 }
 

@@ -24,6 +24,9 @@ public:
 private:
     std::string cell(int row, int column) const;
     std::string heading(int column) const;
+    // `item`, pointed at a text in the list's process, is put there and `message` asked of it;
+    // returns the text the list wrote.
+    template <typename Item> std::string askText(Item item, UINT message, WPARAM index) const;
 
     HWND m_list;
     HANDLE m_process = nullptr;
