@@ -413,7 +413,9 @@ export function startPage(config) {
     // reported at a time, and nothing is calculated until it is closed.
     if (faultBox.open) return;
     const texts = fields.map((field) => field.value);
-    const outcome = calculate(...texts, separator());
+    // The sheet, drawn later, is of the same reading of the sides.
+    const decimalSeparator = separator();
+    const outcome = calculate(...texts, decimalSeparator);
     if (outcome.fault !== undefined) {
       const fault = config.faults[outcome.fault];
       document.getElementById(config.faultBox.name).textContent = fault.name;
@@ -432,7 +434,7 @@ export function startPage(config) {
     if (outcome.results) {
       outcome.results.forEach((text, i) => { results[i].textContent = text; });
       said.push(spokenSentence(config.spokenResults, outcome.results));
-      followWorking(outcome, () => printedSheet(...texts, separator()));
+      followWorking(outcome, () => printedSheet(...texts, decimalSeparator));
       // Sides too long to be read back from a link leave none, rather than another triangle's;
       // their encoding is never shorter than they are.
       const address = new URL(location.href);
