@@ -38,6 +38,12 @@ cleanup() {
 trap cleanup EXIT
 start_x_session 1280 1024
 
+# Wine's processes of the set-up end, within a bound: a set-up that hangs says so.
+wine_settles() {
+    timeout 120 /usr/lib/wine/wineserver64 -w ||
+        { echo "Wine's set-up processes did not end within 120 s"; exit 1; }
+}
+
 # A step of the set-up that fails says so: otherwise set -e ends the test with no word. A prefix
 # made while the machine is busy has once refused its first write, saying nothing: it is tried
 # again once its server has settled.
@@ -48,7 +54,7 @@ set_dpi() {
         "$wine_run" reg add "$1" /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
             status=$?
         [ "$status" -ne 0 ] || return 0
-        /usr/lib/wine/wineserver64 -w
+        wine_settles
     done
     echo "Wine did not set the dpi in $1 (status $status):"
     cat "$work/reg.log"
@@ -56,7 +62,8 @@ set_dpi() {
 }
 set_dpi 'HKCU\Control Panel\Desktop'
 set_dpi 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'
-/usr/lib/wine/wineserver64 -w
+wine_settles
+echo "set-up: a Wine prefix at $dpi dpi, $locale"
 
 # The program as Wine names it to a Windows program, on the drive that maps the root.
 app_in_wine="Z:${app//\//\\}"
