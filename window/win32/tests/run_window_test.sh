@@ -18,6 +18,7 @@ set -euo pipefail
 mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5 screens=${6:-} shim=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=$here/../../../cmake/wine_run.sh
+wine_prefix=$here/../../../cmake/wine_prefix.sh
 source "$here/../../../scripts/lib/xsession.sh"
 
 work=$(mktemp -d)
@@ -44,17 +45,19 @@ wine_settles() {
         { echo "Wine's set-up processes did not end within 120 s"; exit 1; }
 }
 
+"$wine_prefix" || exit 1
+
 # A step of the set-up that fails says so: otherwise set -e ends the test with no word. A prefix
 # made while the machine is busy has once refused its first write, saying nothing: it is tried
-# again once its server has settled.
+# again once its server has settled. A write that hangs is stopped at 60 s and tried again too.
 set_dpi() {
     local status=0
     for _ in 1 2; do
         status=0
-        "$wine_run" reg add "$1" /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
-            status=$?
+        timeout 60 "$wine_run" reg add "$1" /v LogPixels /t REG_DWORD /d "$dpi" /f \
+            >"$work/reg.log" 2>&1 || status=$?
         [ "$status" -ne 0 ] || return 0
-        wine_settles
+        if [ "$status" -eq 124 ]; then /usr/lib/wine/wineserver64 -k; else wine_settles; fi
     done
     echo "Wine did not set the dpi in $1 (status $status):"
     cat "$work/reg.log"
