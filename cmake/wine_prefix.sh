@@ -12,10 +12,11 @@ for attempt in 1 2; do
     timeout 90 sh -c '/usr/lib/wine/wine64 wineboot --init && /usr/lib/wine/wineserver64 --wait' \
         >/dev/null 2>&1 && exit 0
     status=$?
+    [ "$status" -eq 124 ] && why="was not ready within 90 s" || why="failed (status $status)"
+    echo "note: Wine's prefix $why, try $attempt of 2; Wine's processes then:" >&2
+    ps -eo pid,etime,args | grep -E '[w]ine|[.]exe' >&2
     /usr/lib/wine/wineserver64 -k 2>/dev/null
     rm -rf "$WINEPREFIX"
-    [ "$status" -eq 124 ] && why="was not ready within 90 s" || why="failed (status $status)"
-    echo "note: Wine's prefix $why, try $attempt of 2" >&2
 done
 echo "Wine could not make the prefix $WINEPREFIX" >&2
 exit 1
