@@ -1,13 +1,12 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Makes the Wine prefix WINEPREFIX, without Mono or Gecko, unless it is made already. Making one
-# has, rarely and on a busy machine, never ended, before any program of ours ran: each try has a
-# bound, and one that runs over is thrown away and made again from nothing, once, with a note.
-#   wine_prefix.sh
+# Makes the Wine prefix WINEPREFIX unless it is made already, in wine_run.sh's settings (without
+# Mono or Gecko). Making one has, rarely and on a busy machine, never ended, before any program of
+# ours ran: each try has a bound, and one that runs over is thrown away and made again from
+# nothing, once, with a note.
+#   wine_prefix.sh, from wine_run.sh
 set -u
 [ -f "$WINEPREFIX/system.reg" ] && exit 0
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 for attempt in 1 2; do
     timeout 90 sh -c '/usr/lib/wine/wine64 wineboot --init && /usr/lib/wine/wineserver64 --wait' \
         >/dev/null 2>&1 && exit 0

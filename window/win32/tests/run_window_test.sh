@@ -18,7 +18,6 @@ set -euo pipefail
 mode=$1 dpi=$2 locale=$3 app=$4 test_program=$5 screens=${6:-} shim=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 wine_run=$here/../../../cmake/wine_run.sh
-wine_prefix=$here/../../../cmake/wine_prefix.sh
 source "$here/../../../scripts/lib/xsession.sh"
 
 work=$(mktemp -d)
@@ -45,7 +44,7 @@ wine_settles() {
         { echo "Wine's set-up processes did not end within 120 s"; exit 1; }
 }
 
-"$wine_prefix" || exit 1
+"$wine_run" || exit 1
 
 # A step of the set-up that fails says so: otherwise set -e ends the test with no word. A prefix
 # made while the machine is busy has once refused its first write, saying nothing: it is tried
